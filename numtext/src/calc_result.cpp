@@ -1,0 +1,12 @@
+#include <numtext/numtext.h>
+
+#include <cmath>
+
+namespace numtext {
+
+CalcResult MakeCalcResult(double exact) {
+    const auto value = static_cast<float>(exact);
+    return {value, !std::isfinite(value)};
+}
+
+} // namespace numtext

@@ -1,0 +1,48 @@
+#include "significant_text.h"
+
+#include "decimal.h"
+
+namespace numtext::detail {
+namespace {
+
+// Below this decimal exponent a value is written in exponent form too.
+constexpr int kSmallExponent = -4;
+
+} // namespace
+
+std::string SignificantText(double finiteValue, const SignificantStyle& style) {
+    if (finiteValue == 0) {
+        return "0";
+    }
+    Scientific d = ToScientific(finiteValue, style.digits);
+    while (d.digits.size() > 1 && d.digits.back() == '0') {
+        d.digits.pop_back();
+    }
+    const std::string_view digits = d.digits;
+    std::string text;
+    if (d.exponent >= style.exponentFrom || d.exponent < kSmallExponent) {
+        text.append(digits.substr(0, 1));
+        if (digits.size() > 1) {
+            text.append(style.point).append(digits.substr(1));
+        }
+        return text + ExponentText(d.exponent);
+    }
+    if (d.exponent >= 0) {
+        const auto wholeLength = static_cast<std::size_t>(d.exponent) + 1;
+        text.append(digits.substr(0, wholeLength));
+        if (digits.size() < wholeLength) {
+            text.append(wholeLength - digits.size(), '0');
+        } else if (digits.size() > wholeLength) {
+            text.append(style.point).append(digits.substr(wholeLength));
+        }
+        return text;
+    }
+    if (style.zeroBeforePoint) {
+        text.push_back('0');
+    }
+    text.append(style.point);
+    text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    return text.append(digits);
+}
+
+} // namespace numtext::detail
