@@ -25,7 +25,8 @@ Scientific ToScientific(double finiteValue, int significantDigits) {
             result.digits.push_back(c);
         }
     }
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), result.exponent);
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    result.exponent);
     return result;
 }
 
@@ -45,7 +46,9 @@ std::string ExponentText(int exponent) {
     return text + digits;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 long long AppendExponentDigit(long long exponent, char digit) {
     constexpr long long kSaturated = 1'000'000'000'000LL;

@@ -7,7 +7,9 @@
 namespace numtext {
 namespace {
 
-bool IsDroppedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDroppedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 int DigitValue(char c, int base) {
     int value = base;

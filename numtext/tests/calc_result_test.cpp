@@ -13,9 +13,9 @@ TEST(MakeCalcResultTest, RoundsToFloatAndFlagsOnlyNonFiniteValues) {
         double exact;
         bool failed;
     };
-    for (const Row& row : {Row{1.6875, false}, Row{0.0, false}, Row{-3.5, false}, Row{3.4028234e38, false},
-                           Row{1e39, true}, Row{-1e39, true}, Row{inf, true}, Row{-inf, true},
-                           Row{std::nan(""), true}, Row{1e-50, false}}) {
+    for (const Row& row :
+         {Row{1.6875, false}, Row{0.0, false}, Row{-3.5, false}, Row{3.4028234e38, false}, Row{1e39, true},
+          Row{-1e39, true}, Row{inf, true}, Row{-inf, true}, Row{std::nan(""), true}, Row{1e-50, false}}) {
         const numtext::CalcResult r = numtext::MakeCalcResult(row.exact);
         EXPECT_EQ(r.failed, row.failed) << row.exact;
         EXPECT_EQ(r.failed, !std::isfinite(r.value)) << row.exact;

@@ -33,20 +33,20 @@ const auto kStrictName = [](const testing::TestParamInfo<StrictCase>& info) { re
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, ReadLocaleNumberTest,
-    testing::Values(StrictCase{"Plain", kEnglish, "14.7", 14.7}, StrictCase{"Blanks", kEnglish, " \t14.7 \n", 14.7},
-                    StrictCase{"Zero", kEnglish, "0", 0}, StrictCase{"Negative", kEnglish, "-2", -2},
-                    StrictCase{"Plus", kEnglish, "+2", 2}, StrictCase{"Grouped", kEnglish, "6,000", 6000},
-                    StrictCase{"GroupedTwice", kEnglish, "12,345,678.5", 12345678.5},
-                    StrictCase{"Ungrouped", kEnglish, "12345678", 12345678},
-                    StrictCase{"Exponent", kEnglish, "1E3", 1000}, StrictCase{"LowerExponent", kEnglish, "1e-3", 0.001},
-                    StrictCase{"ExponentPlus", kEnglish, "1.5E+2", 150}, StrictCase{"NoWhole", kEnglish, ".5", 0.5},
-                    StrictCase{"NoFraction", kEnglish, "5.", 5}, StrictCase{"Trailing", kEnglish, "1.50", 1.5},
-                    StrictCase{"Underflow", kEnglish, "1E-999", 0},
-                    StrictCase{"GermanDecimal", kGerman, "1,5", 1.5},
-                    StrictCase{"GermanGrouped", kGerman, "1.500,25", 1500.25},
-                    StrictCase{"FrenchNarrowSpace", kFrench, "1\u202f500,5", 1500.5},
-                    StrictCase{"FrenchTypedSpace", kFrench, "1 500,5", 1500.5},
-                    StrictCase{"SwissApostrophe", kSwiss, "1'500.5", 1500.5}),
+    testing::Values(
+        StrictCase{"Plain", kEnglish, "14.7", 14.7}, StrictCase{"Blanks", kEnglish, " \t14.7 \n", 14.7},
+        StrictCase{"Zero", kEnglish, "0", 0}, StrictCase{"Negative", kEnglish, "-2", -2},
+        StrictCase{"Plus", kEnglish, "+2", 2}, StrictCase{"Grouped", kEnglish, "6,000", 6000},
+        StrictCase{"GroupedTwice", kEnglish, "12,345,678.5", 12345678.5},
+        StrictCase{"Ungrouped", kEnglish, "12345678", 12345678},
+        StrictCase{"Exponent", kEnglish, "1E3", 1000}, StrictCase{"LowerExponent", kEnglish, "1e-3", 0.001},
+        StrictCase{"ExponentPlus", kEnglish, "1.5E+2", 150}, StrictCase{"NoWhole", kEnglish, ".5", 0.5},
+        StrictCase{"NoFraction", kEnglish, "5.", 5}, StrictCase{"Trailing", kEnglish, "1.50", 1.5},
+        StrictCase{"Underflow", kEnglish, "1E-999", 0}, StrictCase{"GermanDecimal", kGerman, "1,5", 1.5},
+        StrictCase{"GermanGrouped", kGerman, "1.500,25", 1500.25},
+        StrictCase{"FrenchNarrowSpace", kFrench, "1\u202f500,5", 1500.5},
+        StrictCase{"FrenchTypedSpace", kFrench, "1 500,5", 1500.5},
+        StrictCase{"SwissApostrophe", kSwiss, "1'500.5", 1500.5}),
     kStrictName);
 
 struct FailureCase {
@@ -70,31 +70,37 @@ constexpr ReadError kMismatch = ReadError::TypeMismatch;
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, ReadLocaleNumberFailureTest,
-    testing::Values(
-        FailureCase{"Empty", kEnglish, "", kMismatch}, FailureCase{"Blanks", kEnglish, "   ", kMismatch},
-        FailureCase{"UnitBehind", kEnglish, "14.7psi", kMismatch}, FailureCase{"Letters", kEnglish, "abc", kMismatch},
-        FailureCase{"RpmBehind", kEnglish, "6000rpm", kMismatch},
-        FailureCase{"SecondPoint", kEnglish, "1.2.3", kMismatch},
-        FailureCase{"ShortGroup", kEnglish, "1,5", kMismatch},
-        FailureCase{"LongGroup", kEnglish, "1,5000", kMismatch},
-        FailureCase{"LongFirstGroup", kEnglish, "1234,567", kMismatch},
-        FailureCase{"LeadingGroup", kEnglish, ",500", kMismatch},
-        FailureCase{"TrailingGroup", kEnglish, "1,", kMismatch},
-        FailureCase{"GroupInFraction", kEnglish, "1.000,5", kMismatch},
-        FailureCase{"TrailingSign", kEnglish, "2-", kMismatch}, FailureCase{"Brackets", kEnglish, "(2)", kMismatch},
-        FailureCase{"Currency", kEnglish, "$2", kMismatch}, FailureCase{"SignAlone", kEnglish, "-", kMismatch},
-        FailureCase{"SignThenBlank", kEnglish, "- 2", kMismatch},
-        FailureCase{"PointAlone", kEnglish, ".", kMismatch},
-        FailureCase{"ExponentWithoutDigits", kEnglish, "1E", kMismatch},
-        FailureCase{"DExponent", kEnglish, "1D3", kMismatch},
-        FailureCase{"BlankInside", kEnglish, "1 2", kMismatch},
-        FailureCase{"Nul", kEnglish, std::string("1\0", 2), kMismatch},
-        FailureCase{"NotUtf8", kEnglish, "\xff" "1", kMismatch},
-        FailureCase{"HexIsNotStrict", kEnglish, "&HFF", kMismatch},
-        FailureCase{"GermanPoint", kGerman, "1.5", kMismatch},
-        FailureCase{"Overflow", kEnglish, "1E999", ReadError::Overflow},
-        FailureCase{"NegativeOverflow", kEnglish, "-1E999", ReadError::Overflow},
-        FailureCase{"LongOverflow", kEnglish, std::string(400, '9'), ReadError::Overflow}),
+    testing::Values(FailureCase{"Empty", kEnglish, "", kMismatch},
+                    FailureCase{"Blanks", kEnglish, "   ", kMismatch},
+                    FailureCase{"UnitBehind", kEnglish, "14.7psi", kMismatch},
+                    FailureCase{"Letters", kEnglish, "abc", kMismatch},
+                    FailureCase{"RpmBehind", kEnglish, "6000rpm", kMismatch},
+                    FailureCase{"SecondPoint", kEnglish, "1.2.3", kMismatch},
+                    FailureCase{"ShortGroup", kEnglish, "1,5", kMismatch},
+                    FailureCase{"LongGroup", kEnglish, "1,5000", kMismatch},
+                    FailureCase{"LongFirstGroup", kEnglish, "1234,567", kMismatch},
+                    FailureCase{"LeadingGroup", kEnglish, ",500", kMismatch},
+                    FailureCase{"TrailingGroup", kEnglish, "1,", kMismatch},
+                    FailureCase{"GroupInFraction", kEnglish, "1.000,5", kMismatch},
+                    FailureCase{"TrailingSign", kEnglish, "2-", kMismatch},
+                    FailureCase{"Brackets", kEnglish, "(2)", kMismatch},
+                    FailureCase{"Currency", kEnglish, "$2", kMismatch},
+                    FailureCase{"SignAlone", kEnglish, "-", kMismatch},
+                    FailureCase{"SignThenBlank", kEnglish, "- 2", kMismatch},
+                    FailureCase{"PointAlone", kEnglish, ".", kMismatch},
+                    FailureCase{"ExponentWithoutDigits", kEnglish, "1E", kMismatch},
+                    FailureCase{"DExponent", kEnglish, "1D3", kMismatch},
+                    FailureCase{"BlankInside", kEnglish, "1 2", kMismatch},
+                    FailureCase{"Nul", kEnglish, std::string("1\0", 2), kMismatch},
+                    FailureCase{"NotUtf8", kEnglish,
+                                "\xff"
+                                "1",
+                                kMismatch},
+                    FailureCase{"HexIsNotStrict", kEnglish, "&HFF", kMismatch},
+                    FailureCase{"GermanPoint", kGerman, "1.5", kMismatch},
+                    FailureCase{"Overflow", kEnglish, "1E999", ReadError::Overflow},
+                    FailureCase{"NegativeOverflow", kEnglish, "-1E999", ReadError::Overflow},
+                    FailureCase{"LongOverflow", kEnglish, std::string(400, '9'), ReadError::Overflow}),
     kFailureName);
 
 TEST(ReadLocaleNumberTest, ErrorsCarryTheirNumbersAndDescriptions) {
@@ -107,7 +113,8 @@ TEST(ReadLocaleNumberTest, ErrorsCarryTheirNumbersAndDescriptions) {
 TEST(ReadLocaleNumberTest, ReadsAMegabyteOfText) {
     const std::string blanks(1 << 20, ' ');
     EXPECT_EQ(numtext::ReadLocaleNumber(blanks + "7" + blanks, kEnglish).value, 7.0);
-    EXPECT_EQ(numtext::ReadLocaleNumber(std::string(1 << 20, '7') + "x", kEnglish).error, ReadError::TypeMismatch);
+    EXPECT_EQ(numtext::ReadLocaleNumber(std::string(1 << 20, '7') + "x", kEnglish).error,
+              ReadError::TypeMismatch);
     EXPECT_EQ(numtext::ReadLocaleNumber(std::string(1 << 20, '7'), kEnglish).error, ReadError::Overflow);
 }
 

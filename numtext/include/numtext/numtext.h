@@ -56,7 +56,9 @@ struct Notation {
 
 enum class ReadError { TypeMismatch = 13, Overflow = 6 };
 
-constexpr int ErrorNumber(ReadError error) { return static_cast<int>(error); }
+constexpr int ErrorNumber(ReadError error) {
+    return static_cast<int>(error);
+}
 std::string_view ErrorDescription(ReadError error); // "Type mismatch", "Overflow"
 
 struct StrictReading {

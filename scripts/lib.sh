@@ -1,0 +1,32 @@
+# Shared by scripts/run and scripts/test: where the suite lives, and installing its Debian packages.
+suite_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# The programs and their source folders; a program exists once its folder does.
+declare -A suite_program_dirs=(
+    [Vellarin]=vellarin [Carrowen]=carrowen [Sumbrelt]=sumbrelt [pressure]=pressure [Quillon]=quillon
+)
+
+suite_existing_programs() {
+    local name
+    for name in Vellarin Carrowen Sumbrelt pressure Quillon; do
+        [ -f "$suite_root/${suite_program_dirs[$name]}/CMakeLists.txt" ] && printf '%s ' "$name"
+    done
+}
+
+ensure_packages() {
+    local wanted missing=() package
+    mapfile -t wanted < <(grep -vE '^[[:space:]]*(#|$)' "$suite_root/scripts/packages.txt")
+    for package in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing the missing Debian packages: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    else
+        echo "Some Debian packages the suite needs are missing. Install them with this command, then run again:"
+        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}"
+        exit 1
+    fi
+}
