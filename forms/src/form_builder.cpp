@@ -1,0 +1,135 @@
+#include <forms/form_builder.h>
+
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <limits>
+
+namespace forms {
+namespace {
+
+// The forms were drawn with Windows fonts; the metric-compatible Liberation fonts keep their widths.
+void InstallFontSubstitutes() {
+    static const bool installed = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+        return true;
+    }();
+    (void)installed;
+}
+
+QString WithoutAccessMarker(QString caption) {
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return caption;
+}
+
+} // namespace
+
+FormBuilder::FormBuilder(QWidget* form)
+    : m_form(form) {
+    InstallFontSubstitutes();
+}
+
+void FormBuilder::setUp(QWidget* control, QWidget* container, const Row& row) {
+    Q_ASSERT(container == m_form || m_form->isAncestorOf(container));
+    control->setObjectName(QString::fromLatin1(row.name));
+    control->setGeometry(TwipsToPixels(row.place));
+    if (row.font) {
+        QFont font(QString::fromLatin1(row.font->family));
+        font.setPointSizeF(row.font->points);
+        font.setBold(row.font->bold);
+        control->setFont(font);
+    }
+    if (row.tabIndex != kNoTabStop && control->focusPolicy() != Qt::NoFocus) {
+        m_tabStops.emplace_back(row.tabIndex, control);
+    }
+    const QString accessible = WithoutAccessMarker(row.caption).trimmed();
+    control->setAccessibleName(accessible.isEmpty() ? QString::fromLatin1(row.name) : accessible);
+}
+
+QLabel* FormBuilder::label(QWidget* container, const Row& row) {
+    auto* control = new QLabel(row.caption, container);
+    control->setTextFormat(Qt::PlainText);
+    control->setWordWrap(true);
+    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    control->setFocusPolicy(Qt::NoFocus);
+    control->setAutoFillBackground(true);
+    setUp(control, container, row);
+    return control;
+}
+
+QLineEdit* FormBuilder::textBox(QWidget* container, const Row& row) {
+    auto* control = new QLineEdit(row.caption, container);
+    // A box takes text of any length; the readers cope with it.
+    control->setMaxLength(std::numeric_limits<int>::max());
+    setUp(control, container, row);
+    control->setAccessibleName(QString::fromLatin1(row.name));
+    return control;
+}
+
+QPushButton* FormBuilder::button(QWidget* container, const Row& row) {
+    auto* control = new QPushButton(row.caption, container);
+    // Enter presses only the button a form names as its default.
+    control->setAutoDefault(false);
+    control->setFocusPolicy(Qt::StrongFocus);
+    setUp(control, container, row);
+    return control;
+}
+
+QRadioButton* FormBuilder::option(QWidget* container, const Row& row) {
+    auto* control = new QRadioButton(row.caption, container);
+    control->setFocusPolicy(Qt::StrongFocus);
+    control->setAutoFillBackground(true);
+    setUp(control, container, row);
+    return control;
+}
+
+QGroupBox* FormBuilder::frame(QWidget* container, const Row& row) {
+    auto* control = new QGroupBox(row.caption, container);
+    control->setFocusPolicy(Qt::NoFocus);
+    control->setAutoFillBackground(true);
+    setUp(control, container, row);
+    return control;
+}
+
+QComboBox* FormBuilder::dropDownList(QWidget* container, const Row& row, const QStringList& items) {
+    auto* control = new QComboBox(container);
+    control->setEditable(false);
+    control->addItems(items);
+    control->setCurrentIndex(-1);
+    control->setFocusPolicy(Qt::StrongFocus);
+    setUp(control, container, row);
+    return control;
+}
+
+ShapeOutline* FormBuilder::shape(QWidget* container, const char* name, const Place& place) {
+    auto* control = new ShapeOutline(container);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(TwipsToPixels(place));
+    return control;
+}
+
+void FormBuilder::applyTabOrder() {
+    std::stable_sort(m_tabStops.begin(), m_tabStops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < m_tabStops.size(); ++i) {
+        QWidget::setTabOrder(m_tabStops[i - 1].second, m_tabStops[i].second);
+    }
+}
+
+void SetBackColour(QWidget* control, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+} // namespace forms

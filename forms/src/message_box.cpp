@@ -1,0 +1,16 @@
+#include <forms/message_box.h>
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace forms {
+
+void ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace forms

@@ -1,0 +1,112 @@
+#include <forms/form_builder.h>
+#include <forms/message_box.h>
+#include <forms/placement.h>
+#include <forms/twips.h>
+#include <forms/window_kind.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+class FormsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void twipsBecomePixelsAtTheScreenDpi_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("one inch") << 1440 << 96;
+        QTest::newRow("one pixel") << 15 << 1;
+        QTest::newRow("rounds down below a half") << 7 << 0;
+        QTest::newRow("rounds a half up") << 8 << 1;
+        QTest::newRow("form width") << 6855 << 457;
+        QTest::newRow("negative") << -150 << -10;
+    }
+    void twipsBecomePixelsAtTheScreenDpi() {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchX(), 96.0);
+        QCOMPARE(forms::TwipsToPixelsX(twips), pixels);
+        QCOMPARE(forms::TwipsToPixelsY(twips), pixels);
+    }
+
+    void rowsSetNameGeometryFontAndAccessibleName() {
+        QWidget form;
+        forms::FormBuilder build(&form);
+        QPushButton* button = build.button(
+            &form, {"Cmd", "C&lear", {150, 300, 1095, 495}, 0, forms::Font{"Arial", 8.25, true}});
+        QCOMPARE(button->objectName(), QStringLiteral("Cmd"));
+        QCOMPARE(button->geometry(), QRect(10, 20, 73, 33));
+        QCOMPARE(button->font().family(), QStringLiteral("Arial"));
+        QVERIFY(button->font().bold());
+        QCOMPARE(button->accessibleName(), QStringLiteral("Clear"));
+        QVERIFY(!button->autoDefault());
+        QLabel* label = build.label(&form, {"Label1", "<b>x</b>", {0, 0, 150, 150}});
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->font(), form.font());
+    }
+
+    void tabOrderFollowsTheTabIndexes() {
+        QWidget form;
+        forms::FormBuilder build(&form);
+        QLineEdit* third = build.textBox(&form, {"Third", "", {0, 0, 600, 300}, 7});
+        QLineEdit* first = build.textBox(&form, {"First", "", {0, 300, 600, 300}, 1});
+        build.label(&form, {"Label", "", {0, 600, 600, 300}, 2});
+        QLineEdit* second = build.textBox(&form, {"Second", "", {0, 900, 600, 300}, 3});
+        build.applyTabOrder();
+        auto nextStop = [](QWidget* w) {
+            do {
+                w = w->nextInFocusChain();
+            } while (w->focusPolicy() == Qt::NoFocus);
+            return w;
+        };
+        QCOMPARE(nextStop(first), second);
+        QCOMPARE(nextStop(second), third);
+        QCOMPARE(nextStop(third), first);
+    }
+
+    void fixedWindowHasAnExactClientArea() {
+        QWidget window;
+        forms::SetUpWindow(&window, "Form9", QStringLiteral("Title"),
+                           {forms::Border::FixedSingle, true, false}, 5910, 1830);
+        QCOMPARE(window.objectName(), QStringLiteral("Form9"));
+        QCOMPARE(window.size(), QSize(394, 122));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void placementUsesTheOuterRectangle() {
+        QWidget window;
+        window.resize(200, 100);
+        forms::PlaceOuterAt(&window, 1500, 100);
+        QCOMPARE(window.frameGeometry().topLeft(), QPoint(100, 7));
+        forms::CentreOnScreen(&window);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(window.frameGeometry().center().x(), screen.center().x());
+    }
+
+    void messageBoxHasTheProgramNameAndOneButton() {
+        QApplication::setApplicationName(QStringLiteral("Sumbrelt"));
+        bool seen = false;
+        QTimer::singleShot(0, this, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = true;
+            QCOMPARE(box->windowTitle(), QStringLiteral("Sumbrelt"));
+            QCOMPARE(box->text(), QStringLiteral("The form can't be printed."));
+            QCOMPARE(box->buttons().size(), 1);
+            box->button(QMessageBox::Ok)->click();
+        });
+        forms::ShowMessage(nullptr, QStringLiteral("The form can't be printed."));
+        QVERIFY(seen);
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "forms_test.moc"
