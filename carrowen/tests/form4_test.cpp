@@ -281,6 +281,15 @@ private Q_SLOTS:
         QVERIFY(m_form->isVisible());
     }
 
+    void enterOnAFocusedButtonPressesIt() {
+        select("OPTROD");
+        type("Text3", "135");
+        type("Text4", "80");
+        control<QPushButton>("Cmdcalculate")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(caption("Label7"), QStringLiteral("1.69 to 1"));
+    }
+
     void tabWalksTheFocusOrder() {
         const QList<QWidget*> order{box("Text3"),
                                     box("Text4"),

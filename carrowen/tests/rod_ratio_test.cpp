@@ -10,6 +10,7 @@ struct RatioCase {
     double rod;
     double stroke;
     const char* text;
+    friend void PrintTo(const RatioCase& c, std::ostream* os) { *os << c.rod << "/" << c.stroke; }
 };
 
 class RodToCrankRatioTest : public testing::TestWithParam<RatioCase> {};
@@ -53,6 +54,7 @@ struct SpeedCase {
     double stroke;
     float value;
     const char* text;
+    friend void PrintTo(const SpeedCase& c, std::ostream* os) { *os << c.revs << "x" << c.stroke; }
 };
 
 class MaxPistonSpeedTest : public testing::TestWithParam<SpeedCase> {};

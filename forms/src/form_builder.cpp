@@ -77,8 +77,9 @@ QLineEdit* FormBuilder::textBox(QWidget* container, const Row& row) {
 
 QPushButton* FormBuilder::button(QWidget* container, const Row& row) {
     auto* control = new QPushButton(row.caption, container);
-    // Enter presses only the button a form names as its default.
-    control->setAutoDefault(false);
+    // Enter and Space press the focused button; Enter elsewhere reaches only a default button, if the
+    // form names one (default_button.h).
+    control->setAutoDefault(true);
     control->setFocusPolicy(Qt::StrongFocus);
     setUp(control, container, row);
     return control;

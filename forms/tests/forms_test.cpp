@@ -1,3 +1,4 @@
+#include <forms/default_button.h>
 #include <forms/form_builder.h>
 #include <forms/message_box.h>
 #include <forms/placement.h>
@@ -45,7 +46,6 @@ private Q_SLOTS:
         QCOMPARE(button->font().family(), QStringLiteral("Arial"));
         QVERIFY(button->font().bold());
         QCOMPARE(button->accessibleName(), QStringLiteral("Clear"));
-        QVERIFY(!button->autoDefault());
         QLabel* label = build.label(&form, {"Label1", "<b>x</b>", {0, 0, 150, 150}});
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QCOMPARE(label->font(), form.font());
@@ -68,6 +68,39 @@ private Q_SLOTS:
         QCOMPARE(nextStop(first), second);
         QCOMPARE(nextStop(second), third);
         QCOMPARE(nextStop(third), first);
+    }
+
+    void enterPressesTheFocusedButtonElseTheDefault_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("withDefault");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("box, no default") << "Box" << false << "";
+        QTest::newRow("box, default") << "Box" << true << "Default";
+        QTest::newRow("other button, default") << "Other" << true << "Other";
+        QTest::newRow("other button, no default") << "Other" << false << "Other";
+    }
+    void enterPressesTheFocusedButtonElseTheDefault() {
+        QFETCH(QString, focus);
+        QFETCH(bool, withDefault);
+        QFETCH(QString, pressed);
+        QWidget form;
+        forms::FormBuilder build(&form);
+        build.textBox(&form, {"Box", "", {0, 0, 900, 300}, 0});
+        QPushButton* byDefault = build.button(&form, {"Default", "Go", {0, 300, 900, 300}, 1});
+        QPushButton* other = build.button(&form, {"Other", "Other", {0, 600, 900, 300}, 2});
+        if (withDefault) {
+            forms::SetDefaultButton(&form, byDefault);
+        }
+        QString clicked;
+        connect(byDefault, &QPushButton::clicked, &form,
+                [&clicked] { clicked += QStringLiteral("Default"); });
+        connect(other, &QPushButton::clicked, &form, [&clicked] { clicked += QStringLiteral("Other"); });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* target = form.findChild<QWidget*>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(clicked, pressed);
     }
 
     void fixedWindowHasAnExactClientArea() {

@@ -10,6 +10,7 @@ struct GeneralCase {
     double value;
     const char* separator;
     const char* text;
+    friend void PrintTo(const GeneralCase& c, std::ostream* os) { *os << c.value << " " << c.separator; }
 };
 
 class GeneralNumberTextTest : public testing::TestWithParam<GeneralCase> {};

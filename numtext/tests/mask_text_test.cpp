@@ -11,6 +11,7 @@ struct MaskCase {
     const char* mask;
     float value;
     const char* text;
+    friend void PrintTo(const MaskCase& c, std::ostream* os) { *os << c.mask << " " << c.value; }
 };
 
 class MaskNumberTextTest : public testing::TestWithParam<MaskCase> {};

@@ -9,6 +9,7 @@ namespace {
 struct PlainCase {
     float value;
     const char* text;
+    friend void PrintTo(const PlainCase& c, std::ostream* os) { *os << c.value; }
 };
 
 class PlainNumberTextTest : public testing::TestWithParam<PlainCase> {};

@@ -11,6 +11,7 @@ struct LeadingCase {
     const char* name;
     std::string text;
     double value;
+    friend void PrintTo(const LeadingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ReadLeadingNumberTest : public testing::TestWithParam<LeadingCase> {};

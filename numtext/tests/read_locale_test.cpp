@@ -19,6 +19,7 @@ struct StrictCase {
     Notation notation;
     std::string text;
     double value;
+    friend void PrintTo(const StrictCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ReadLocaleNumberTest : public testing::TestWithParam<StrictCase> {};
@@ -54,6 +55,7 @@ struct FailureCase {
     Notation notation;
     std::string text;
     ReadError error;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ReadLocaleNumberFailureTest : public testing::TestWithParam<FailureCase> {};
