@@ -9,7 +9,9 @@ declare -A suite_program_dirs=(
 suite_existing_programs() {
     local name
     for name in Vellarin Carrowen Sumbrelt pressure Quillon; do
-        [ -f "$suite_root/${suite_program_dirs[$name]}/CMakeLists.txt" ] && printf '%s ' "$name"
+        if [ -f "$suite_root/${suite_program_dirs[$name]}/CMakeLists.txt" ]; then
+            printf '%s ' "$name"
+        fi
     done
 }
 
