@@ -2,13 +2,8 @@
 
 #include "form4.h"
 
-#include <QApplication>
+#include <forms/program.h>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Carrowen"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    Form4 form;
-    form.show();
-    return app.exec();
+    return forms::RunProgram<Form4>(argc, argv, "Carrowen");
 }

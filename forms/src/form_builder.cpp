@@ -88,7 +88,6 @@ QPushButton* FormBuilder::button(QWidget* container, const Row& row) {
 QRadioButton* FormBuilder::option(QWidget* container, const Row& row) {
     auto* control = new QRadioButton(row.caption, container);
     control->setFocusPolicy(Qt::StrongFocus);
-    control->setAutoFillBackground(true);
     setUp(control, container, row);
     return control;
 }

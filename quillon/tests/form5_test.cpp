@@ -1,0 +1,230 @@
+#include "form5.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QString kPrimaryCaption = QStringLiteral(" At (X)RPM, Primary Lengths = ");
+const QString kPrimaryAdvice = QStringLiteral(
+    "For Best Acceleration Calculate Primary Lengths To Where Max Torque Is.And For Top End Power Calculate "
+    "At Max R/P/M.");
+const QString kInletCaption = QStringLiteral(" At(X)RPM,Inlet Length = ");
+const QString kInletAdvice = QStringLiteral(
+    " Inlet Lengths Should Be Calculated At Best Torque RPM For Low Down Power And Acceleration.");
+
+} // namespace
+
+class Form5Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form5> m_form;
+
+    template <class T> T* control(const char* name) const {
+        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QLineEdit* box() const { return control<QLineEdit>("Text1"); }
+    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
+    void click(const char* button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void select(const char* option) const {
+        auto* o = control<QRadioButton>(option);
+        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
+private Q_SLOTS:
+    void initTestCase() { QCOMPARE(QLocale::system().groupSeparator(), QStringLiteral(",")); }
+
+    void init() {
+        m_form = std::make_unique<Form5>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void cleanup() { m_form.reset(); }
+
+    void startsEmptyWithNoOption() {
+        QCOMPARE(m_form->objectName(), QStringLiteral("Form5"));
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("TO CALCULATE YOUR INLET AND EXHAUSTS LENGHTS"));
+        QCOMPARE(m_form->size(), QSize(384, 287));
+        QCOMPARE(m_form->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(box()->geometry(), QRect(120, 48, 121, 25));
+        QCOMPARE(box()->font().pointSizeF(), 9.75);
+        QCOMPARE(control<QRadioButton>("Option2")->geometry(), QRect(40, 88, 305, 29));
+        QVERIFY(!control<QRadioButton>("Option1")->isChecked());
+        QVERIFY(!control<QRadioButton>("Option2")->isChecked());
+        for (const char* label : {"Label3", "Label4", "Label5"}) {
+            QCOMPARE(caption(label), QString());
+        }
+        QCOMPARE(caption("Label2"), QStringLiteral("Enter R/P/M Here"));
+        QCOMPARE(caption("Label1"), QStringLiteral("First Choose An Option You want To calculate"));
+        QCOMPARE(control<QPushButton>("Command1")->text(), QStringLiteral("C&alculate"));
+        QCOMPARE(focused(), box());
+        QVERIFY(!(m_form->windowFlags() & Qt::WindowMinimizeButtonHint));
+    }
+
+    void calculateWithNoOptionChangesNothing() {
+        QTest::keyClicks(box(), "6000");
+        click("Command1");
+        QCOMPARE(caption("Label3"), QString());
+        QCOMPARE(caption("Label4"), QString());
+    }
+
+    void primaryLength_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("6000") << "6000"
+                              << "34.ins";
+        QTest::newRow("halves away from zero") << "16320"
+                                               << "13.ins";
+        QTest::newRow("unit behind") << "6000rpm"
+                                     << "34.ins";
+        QTest::newRow("comma ends the number") << "6,000"
+                                               << "34000.ins";
+        QTest::newRow("empty box") << ""
+                                   << "Infinity";
+        QTest::newRow("letters") << "abc"
+                                 << "Infinity";
+        QTest::newRow("zero") << "0"
+                              << "Infinity";
+        QTest::newRow("beyond the double range") << "1e999"
+                                                 << ".ins";
+        QTest::newRow("very fast") << "500000"
+                                   << ".ins";
+    }
+    void primaryLength() {
+        QFETCH(QString, text);
+        QFETCH(QString, value);
+        select("Option1");
+        QTest::keyClicks(box(), text);
+        // Enter on the option clicks the default button without moving the focus.
+        control<QRadioButton>("Option1")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(caption("Label3"), value);
+        QCOMPARE(caption("Label4"), kPrimaryCaption);
+        QCOMPARE(caption("Label5"), kPrimaryAdvice);
+        // The primary path leaves the focus where it was.
+        QCOMPARE(focused()->objectName(), QStringLiteral("Option1"));
+    }
+
+    void inletLength_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("6000") << "6000"
+                              << "16. ins";
+        QTest::newRow("halves away from zero") << "7480"
+                                               << "13. ins";
+        QTest::newRow("grouped") << "6,000"
+                                 << "16. ins";
+        QTest::newRow("blanks around") << "  6000 "
+                                       << "16. ins";
+        QTest::newRow("unit behind") << "6000rpm"
+                                     << ". ins";
+        QTest::newRow("empty box") << ""
+                                   << ". ins";
+        QTest::newRow("letters") << "abc"
+                                 << ". ins";
+        QTest::newRow("zero") << "0"
+                              << "Infinity";
+        QTest::newRow("beyond the double range") << "1e999"
+                                                 << ". ins";
+    }
+    void inletLength() {
+        QFETCH(QString, text);
+        QFETCH(QString, value);
+        select("Option2");
+        QTest::keyClicks(box(), text);
+        control<QRadioButton>("Option2")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(caption("Label3"), value);
+        QCOMPARE(caption("Label4"), kInletCaption);
+        QCOMPARE(caption("Label5"), kInletAdvice);
+        QCOMPARE(focused(), box());
+    }
+
+    void optionsGiveTheBoxTheFocusAndKeepResults() {
+        select("Option1");
+        QTest::keyClicks(box(), "6000");
+        click("Command1");
+        control<QPushButton>("Command3")->setFocus();
+        select("Option2");
+        QCOMPARE(focused(), box());
+        QCOMPARE(caption("Label3"), QStringLiteral("34.ins"));
+        QCOMPARE(caption("Label4"), kPrimaryCaption);
+        QCOMPARE(caption("Label5"), kPrimaryAdvice);
+        QCOMPARE(box()->text(), QStringLiteral("6000"));
+    }
+
+    void clearEmptiesTheBoxAndLabels() {
+        select("Option2");
+        QTest::keyClicks(box(), "6000");
+        click("Command1");
+        click("Command2");
+        QCOMPARE(box()->text(), QString());
+        for (const char* label : {"Label3", "Label4", "Label5"}) {
+            QCOMPARE(caption(label), QString());
+        }
+        QCOMPARE(focused(), box());
+        QVERIFY(control<QRadioButton>("Option2")->isChecked());
+        click("Command1");
+        QCOMPARE(caption("Label3"), QStringLiteral(". ins"));
+        select("Option1");
+        click("Command1");
+        QCOMPARE(caption("Label3"), QStringLiteral("Infinity"));
+    }
+
+    void enterInTheBoxCalculates() {
+        select("Option1");
+        QTest::keyClicks(box(), "6000");
+        QTest::keyClick(box(), Qt::Key_Return);
+        QCOMPARE(caption("Label3"), QStringLiteral("34.ins"));
+        select("Option2");
+        QTest::keyClick(control<QRadioButton>("Option2"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(caption("Label3"), QStringLiteral("16. ins"));
+    }
+
+    void enterOnClearClears() {
+        select("Option1");
+        QTest::keyClicks(box(), "6000");
+        control<QPushButton>("Command2")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(caption("Label3"), QString());
+        QCOMPARE(box()->text(), QString());
+    }
+
+    void tabWalksTheFocusOrder() {
+        const QStringList order{"Option1", "Command1", "Command2", "Command3", "Text1"};
+        for (const QString& next : order) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCOMPARE(focused()->objectName(), next);
+        }
+    }
+
+    void accessKeysPressTheButtons() {
+        select("Option1");
+        QTest::keyClicks(box(), "6000");
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(caption("Label3"), QStringLiteral("34.ins"));
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(caption("Label3"), QString());
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+        QTRY_VERIFY(!m_form->isVisible());
+    }
+
+    void escapeDoesNotCloseTheWindow() {
+        QTest::keyClick(box(), Qt::Key_Escape);
+        QVERIFY(m_form->isVisible());
+    }
+};
+
+QTEST_MAIN(Form5Test)
+#include "form5_test.moc"
