@@ -11,6 +11,10 @@ void ShowMessage(QWidget* parent, const QString& text) {
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // The window the box came from takes the keyboard back, so its handler can place the focus.
+    if (parent) {
+        parent->window()->activateWindow();
+    }
 }
 
 } // namespace forms

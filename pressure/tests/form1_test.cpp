@@ -1,0 +1,232 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// Runs once in an English and once in a German locale; each case names the locale it is for.
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> m_form;
+
+    template <class T> T* control(const char* name) const {
+        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    void enter(const QString& text) const {
+        box("Text1")->selectAll();
+        QTest::keyClicks(box("Text1"), text);
+    }
+    void pick(const char* list, const char* unit) const {
+        control<QComboBox>(list)->setCurrentText(QString::fromLatin1(unit));
+    }
+    void calculate() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
+    static bool German() { return QLocale::system().decimalPoint() == QLatin1String(","); }
+
+    // Calculates, expecting the error message; returns its text after pressing its OK.
+    QString calculateExpectingMessage() {
+        QString seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (message) {
+                seen = message->windowTitle() + QLatin1Char('|') + message->text();
+                QCOMPARE(message->buttons().size(), 1);
+                QTest::keyClick(message, Qt::Key_Return);
+            }
+        });
+        calculate();
+        return seen;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setApplicationName(QStringLiteral("pressure")); }
+
+    void init() {
+        m_form = std::make_unique<Form1>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void cleanup() { m_form.reset(); }
+
+    void startsWithZerosAndAtmospheres() {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Pressure Converter"));
+        QCOMPARE(m_form->size(), QSize(394, 122));
+        QVERIFY(m_form->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("From"));
+        QCOMPARE(control<QGroupBox>("Frame2")->title(), QStringLiteral("To"));
+        QCOMPARE(box("Text2")->geometry(), QRect(8, 16, 169, 19));
+        for (const char* list : {"Combo1", "Combo2"}) {
+            auto* combo = control<QComboBox>(list);
+            QCOMPARE(combo->count(), 11);
+            QCOMPARE(combo->currentText(), QStringLiteral("Atmospheres"));
+            QCOMPARE(combo->itemText(8), QStringLiteral("Pascels"));
+            QCOMPARE(combo->itemText(10), QStringLiteral("Torrs"));
+            QVERIFY(!combo->isEditable());
+        }
+        QCOMPARE(box("Text1")->text(), QStringLiteral("0"));
+        QCOMPARE(box("Text2")->text(), QStringLiteral("0"));
+        QCOMPARE(QApplication::focusWidget(), box("Text1"));
+        calculate();
+        QCOMPARE(box("Text2")->text(), QStringLiteral("0"));
+    }
+
+    void iconHoldsBothSizes() {
+        const QIcon icon = m_form->windowIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        const QImage image = icon.pixmap(QSize(32, 32)).toImage();
+        QCOMPARE(image.pixelColor(16, 26), QColor(Qt::white)); // the face below the hub
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);           // transparent outside the dial
+    }
+
+    void converts_data() {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("1 atmosphere in PSI") << false << "1"
+                                             << "Atmospheres"
+                                             << "PSI"
+                                             << "14.696";
+        QTest::newRow("14.7 PSI in atmospheres") << false << "14.7"
+                                                 << "PSI"
+                                                 << "Atmospheres"
+                                                 << "1.000335";
+        QTest::newRow("3 atmospheres in bars") << false << "3"
+                                               << "Atmospheres"
+                                               << "Bars"
+                                               << "3.03885";
+        QTest::newRow("2 bars in pascels") << false << "2"
+                                           << "Bars"
+                                           << "Pascels"
+                                           << "200000";
+        QTest::newRow("100 dynes in mbars") << false << "100"
+                                            << "Dynes/cm2"
+                                            << "mBars"
+                                            << "0.1";
+        QTest::newRow("negative") << false << "-2"
+                                  << "Bars"
+                                  << "Kg/cm2"
+                                  << "-2.04";
+        QTest::newRow("same unit reformats") << false << "1.50"
+                                             << "Torrs"
+                                             << "Torrs"
+                                             << "1.5";
+        QTest::newRow("grouped") << false << "1,000,000,000"
+                                 << "Atmospheres"
+                                 << "Dynes/cm2"
+                                 << "1.01295E+15";
+        QTest::newRow("blanks around") << false << " 1 "
+                                       << "Atmospheres"
+                                       << "PSI"
+                                       << "14.696";
+        QTest::newRow("German comma") << true << "1,5"
+                                      << "Bars"
+                                      << "Bars"
+                                      << "1,5";
+        QTest::newRow("German product") << true << "14,7"
+                                        << "PSI"
+                                        << "Atmospheres"
+                                        << "1,000335";
+        QTest::newRow("German grouped") << true << "1.000"
+                                        << "Bars"
+                                        << "mBars"
+                                        << "1000000";
+    }
+    void converts() {
+        QFETCH(bool, german);
+        QFETCH(QString, text);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, result);
+        if (german != German()) {
+            QSKIP("for the other locale");
+        }
+        enter(text);
+        pick("Combo1", from.toLatin1().constData());
+        pick("Combo2", to.toLatin1().constData());
+        calculate();
+        QCOMPARE(box("Text2")->text(), result);
+        QCOMPARE(box("Text1")->text(), text);
+    }
+
+    void enterAnywhereCalculates() {
+        enter(German() ? QStringLiteral("1,5") : QStringLiteral("1.5"));
+        pick("Combo2", "PSI");
+        QTest::keyClick(box("Text1"), Qt::Key_Return);
+        const QString expected = German() ? QStringLiteral("22,044") : QStringLiteral("22.044");
+        QCOMPARE(box("Text2")->text(), expected);
+        box("Text2")->clear();
+        control<QComboBox>("Combo2")->setFocus();
+        QTest::keyClick(control<QComboBox>("Combo2"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(box("Text2")->text(), expected);
+    }
+
+    void pickingAUnitDoesNotRecalculate() {
+        enter(QStringLiteral("1"));
+        pick("Combo2", "PSI");
+        calculate();
+        pick("Combo2", "Bars");
+        QCOMPARE(box("Text2")->text(), German() ? QStringLiteral("14,696") : QStringLiteral("14.696"));
+    }
+
+    void focusOrder() {
+        const QStringList order{"Text2", "Command1", "Combo1", "Combo2", "Text1"};
+        for (const QString& next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+
+    // The program goes on after the message, so that the user can correct the text.
+    void notANumberIsReportedAndCanBeCorrected_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << ""
+                               << "Type mismatch (error 13)";
+        QTest::newRow("blanks") << "   "
+                                << "Type mismatch (error 13)";
+        QTest::newRow("unit behind") << "14psi"
+                                     << "Type mismatch (error 13)";
+        QTest::newRow("letters") << "abc"
+                                 << "Type mismatch (error 13)";
+        QTest::newRow("overflow") << "1E999"
+                                  << "Overflow (error 6)";
+    }
+    void notANumberIsReportedAndCanBeCorrected() {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        enter(QStringLiteral("2"));
+        pick("Combo2", "Bars");
+        calculate();
+        const QString before = box("Text2")->text();
+        box("Text1")->setText(text);
+        control<QPushButton>("Command1")->setFocus();
+        QCOMPARE(calculateExpectingMessage(), QStringLiteral("pressure|") + message);
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(box("Text2")->text(), before);
+        QCOMPARE(box("Text1")->text(), text);
+        QTRY_COMPARE(QApplication::focusWidget(), box("Text1"));
+        box("Text1")->setText(QStringLiteral("1"));
+        calculate();
+        QCOMPARE(box("Text2")->text(), German() ? QStringLiteral("1,01295") : QStringLiteral("1.01295"));
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Draws the pressure converter's window icon, a round gauge (white face, black rim and tick marks,
+red needle), as a 16-colour .ico holding a 32 x 32 and a 16 x 16 image. Run it to remake
+pressure/ui/icons/gauge.ico; the committed file is what the program embeds."""
+
+import math
+import struct
+import sys
+
+# The standard 16-colour palette; the gauge uses black, red, grey, light grey and white.
+PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+           (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
+           (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+BLACK, RED, GREY, WHITE = 0, 9, 8, 15
+
+
+def draw(size):
+    """Returns rows of palette indexes (None is transparent), top row first."""
+    c = (size - 1) / 2.0
+    outer = size / 2.0 - 0.5
+    rim = max(1.0, size / 16.0)
+    pixels = [[None] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            r = math.hypot(x - c, y - c)
+            if r <= outer:
+                pixels[y][x] = BLACK if r > outer - rim else WHITE
+    # Ticks on the upper three quarters of the dial, from 225 to -45 degrees.
+    ticks = 9 if size >= 32 else 5
+    for i in range(ticks):
+        a = math.radians(225 - i * 270 / (ticks - 1))
+        for t in [outer - rim - k * 0.5 for k in range(max(3, int(size / 4)))]:
+            x, y = round(c + t * math.cos(a)), round(c - t * math.sin(a))
+            pixels[y][x] = BLACK
+    # The needle, pointing up and to the right, on a grey hub.
+    a = math.radians(60)
+    length = outer - rim - 1
+    steps = size * 4
+    for s in range(steps + 1):
+        t = length * s / steps
+        x, y = c + t * math.cos(a), c - t * math.sin(a)
+        pixels[round(y)][round(x)] = RED
+        if size >= 32:
+            pixels[round(y)][round(x + 0.5)] = RED
+    hub = 1.5 if size >= 32 else 0.8
+    for y in range(size):
+        for x in range(size):
+            if math.hypot(x - c, y - c) <= hub:
+                pixels[y][x] = GREY
+    return pixels
+
+
+def bitmap(pixels):
+    size = len(pixels)
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
+    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in PALETTE)
+    xor_rows, and_rows = [], []
+    for row in reversed(pixels):  # bitmaps are stored bottom row first
+        nibbles = [(p if p is not None else 0) for p in row]
+        xor = bytes((nibbles[i] << 4) | nibbles[i + 1] for i in range(0, size, 2))
+        xor_rows.append(xor + b'\0' * (-len(xor) % 4))
+        bits = 0
+        mask = bytearray()
+        for i, p in enumerate(row):
+            bits = (bits << 1) | (1 if p is None else 0)
+            if i % 8 == 7:
+                mask.append(bits)
+                bits = 0
+        and_rows.append(bytes(mask) + b'\0' * (-len(mask) % 4))
+    return header + palette + b''.join(xor_rows) + b''.join(and_rows)
+
+
+def icon(sizes):
+    images = [bitmap(draw(s)) for s in sizes]
+    out = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for s, data in zip(sizes, images):
+        out += struct.pack('<BBBBHHII', s, s, 16, 0, 1, 4, len(data), offset)
+        offset += len(data)
+    return out + b''.join(images)
+
+
+if __name__ == '__main__':
+    with open(sys.argv[1] if len(sys.argv) > 1 else 'pressure/ui/icons/gauge.ico', 'wb') as f:
+        f.write(icon([32, 16]))
