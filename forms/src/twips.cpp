@@ -44,4 +44,12 @@ int PixelsToTwipsY(int pixels) {
     return qRound(pixels * kTwipsPerInch / DpiY());
 }
 
+QFont FontAtPixelSize(const QFont& font, int dpi) {
+    QFont sized = font;
+    if (font.pointSizeF() > 0) {
+        sized.setPixelSize(qRound(font.pointSizeF() * dpi / 72.0));
+    }
+    return sized;
+}
+
 } // namespace forms

@@ -1,0 +1,291 @@
+#include "form3.h"
+#include "form9.h"
+#include "record_surface.h"
+
+#include <forms/shape_outline.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class Form3Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form3> m_form;
+
+    template <class T> T* control(const char* name) const {
+        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
+    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    void fill(const QString& bore, const QString& stroke, const QString& cylinders) const {
+        field("Text1")->setText(bore);
+        field("Text2")->setText(stroke);
+        field("Text3")->setText(cylinders);
+    }
+    void post() const { QTest::mouseClick(button("CmdPrint"), Qt::LeftButton); }
+    RecordSurface* records() const { return m_form->RecordWindow()->surface(); }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
+    // Dismisses the message box, if one comes up during the next action, and says what it read.
+    QString* watchForMessage() {
+        auto* seen = new QString;
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [seen, timer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                *seen = box->windowTitle() + QLatin1Char('|') + box->text();
+                box->button(QMessageBox::Ok)->click();
+                timer->stop();
+            }
+        });
+        timer->start(5);
+        return seen;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setApplicationName(QStringLiteral("Sumbrelt")); }
+    void init() {
+        m_form = std::make_unique<Form3>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void cleanup() { m_form.reset(); }
+
+    void windowFollowsTheTable() {
+        QCOMPARE(m_form->windowTitle(), QStringLiteral(" CUBIC / CAPACITY / CALCULATION"));
+        QCOMPARE(m_form->size(), QSize(376, 207));
+        QCOMPARE(m_form->frameGeometry().topLeft(), QPoint(100, 7));
+        QCOMPARE(m_form->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(field("Text1")->geometry(), QRect(24, 40, 65, 24));
+        QCOMPARE(button("CmdPrint")->geometry(), QRect(296, 160, 57, 33));
+        QCOMPARE(control<QWidget>("Shape4")->geometry(), QRect(32, 112, 305, 33));
+        QCOMPARE(m_form->findChildren<forms::ShapeOutline*>().size(), 9);
+        QCOMPARE(caption("Label1"), QStringLiteral(" Bore Size Here"));
+        QCOMPARE(caption("Label6"), QStringLiteral("All calculations In M/M And Press tab After Each Entry"));
+        QCOMPARE(control<QLabel>("Label5")->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(field("Text2")->font().pointSizeF(), 9.75);
+        QCOMPARE(focused(), field("Text1"));
+        QVERIFY(button("CmdPrint")->toolTip().isEmpty());
+        QVERIFY(!m_form->RecordWindow());
+    }
+
+    void calculate_data() {
+        QTest::addColumn<QString>("bore");
+        QTest::addColumn<QString>("stroke");
+        QTest::addColumn<QString>("cylinders");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("all empty") << ""
+                                   << ""
+                                   << ""
+                                   << ".00cc";
+        QTest::newRow("86 86 4") << "86"
+                                 << "86"
+                                 << "4"
+                                 << "1998.49cc";
+        QTest::newRow("100 100 1") << "100"
+                                   << "100"
+                                   << "1"
+                                   << "785.50cc";
+        QTest::newRow("no digit before the point") << "5"
+                                                   << "5"
+                                                   << "1"
+                                                   << ".10cc";
+        QTest::newRow("rounds to nothing") << "1"
+                                           << "1"
+                                           << "1"
+                                           << ".00cc";
+        QTest::newRow("seven digits") << "111"
+                                      << "111"
+                                      << "111"
+                                      << "119244.40cc";
+        QTest::newRow("unit behind") << "86mm"
+                                     << "86"
+                                     << "4"
+                                     << "1998.49cc";
+        QTest::newRow("blank inside") << "8 6"
+                                      << "86"
+                                      << "4"
+                                      << "1998.49cc";
+        QTest::newRow("comma ends") << "1,5"
+                                    << "1"
+                                    << "1"
+                                    << ".00cc";
+        QTest::newRow("letters read as 0") << "abc"
+                                           << "86"
+                                           << "4"
+                                           << ".00cc";
+        QTest::newRow("negative stroke") << "86"
+                                         << "-86"
+                                         << "4"
+                                         << "-1998.49cc";
+        QTest::newRow("half cylinders") << "86"
+                                        << "86"
+                                        << "2.5"
+                                        << "1249.06cc";
+        QTest::newRow("beyond the double range") << "1e999"
+                                                 << "86"
+                                                 << "4"
+                                                 << ".00cc";
+        QTest::newRow("beyond the float range") << "1e30"
+                                                << "1e30"
+                                                << "1"
+                                                << "Infinity";
+    }
+    void calculate() {
+        QFETCH(QString, bore);
+        QFETCH(QString, stroke);
+        QFETCH(QString, cylinders);
+        QFETCH(QString, result);
+        fill(bore, stroke, cylinders);
+        button("CmdClear")->setFocus();
+        QTest::mouseClick(button("CmdCalculate"), Qt::LeftButton);
+        QCOMPARE(caption("Label5"), result);
+        QCOMPARE(caption("Label4"), QStringLiteral("Cubic capacity  ="));
+        QCOMPARE(focused(), field("Text1"));
+        QCOMPARE(field("Text1")->text(), bore);
+    }
+
+    void resultStaysUntilTheNextCalculate() {
+        fill("86", "86", "4");
+        QTest::mouseClick(button("CmdCalculate"), Qt::LeftButton);
+        field("Text3")->setText(QStringLiteral("8"));
+        QCOMPARE(caption("Label5"), QStringLiteral("1998.49cc"));
+    }
+
+    void clearEmptiesTheWindowButNotTheRecords() {
+        fill("86", "86", "4");
+        QTest::mouseClick(button("CmdCalculate"), Qt::LeftButton);
+        post();
+        QTest::mouseClick(button("CmdClear"), Qt::LeftButton);
+        for (const char* name : {"Text1", "Text2", "Text3"}) {
+            QCOMPARE(field(name)->text(), QString());
+        }
+        QCOMPARE(caption("Label4"), QString());
+        QCOMPARE(caption("Label5"), QString());
+        QTRY_COMPARE(focused(), field("Text1"));
+        QCOMPARE(records()->drawingPosition().y(), records()->lineHeight());
+        QCOMPARE(m_form->PrintPressCount(), 1);
+    }
+
+    void tabWalksTheFieldsAndButtons() {
+        const QStringList order{"Text2", "Text3", "CmdCalculate", "CmdClear", "CmdQuit", "CmdPrint", "Text1"};
+        for (const QString& next : order) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCOMPARE(focused()->objectName(), next);
+        }
+    }
+
+    void enterInAFieldRunsNothing() {
+        fill("86", "86", "4");
+        QTest::keyClick(field("Text1"), Qt::Key_Return);
+        QCOMPARE(caption("Label5"), QString());
+    }
+
+    void accessKeys() {
+        fill("86", "86", "4");
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(caption("Label5"), QStringLiteral("1998.49cc"));
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(m_form->RecordWindow());
+        QCOMPARE(m_form->PrintPressCount(), 0); // a click from the keyboard is no press
+        // The record window came to the front; the calculator's keys work when it is active again.
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_E, Qt::AltModifier);
+        QTRY_COMPARE(caption("Label5"), QString());
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+        QTRY_VERIFY(!m_form->isVisible());
+        QTRY_VERIFY(!m_form->RecordWindow());
+    }
+
+    void postingBeforeCalculateLeavesTheResultColumnEmpty() {
+        fill("86", "86", "4");
+        post();
+        QVERIFY(m_form->RecordWindow()->isVisible());
+        QCOMPARE(button("CmdPrint")->toolTip(), QStringLiteral("Print the above record"));
+        // The line ended: the next one starts at the left edge, one line down.
+        QCOMPARE(records()->drawingPosition(), QPoint(0, records()->lineHeight()));
+    }
+
+    void spaceOnThePrintButtonPostsWithoutCounting() {
+        button("CmdPrint")->setFocus();
+        QTest::keyClick(button("CmdPrint"), Qt::Key_Space);
+        QVERIFY(m_form->RecordWindow());
+        QCOMPARE(m_form->PrintPressCount(), 0);
+        QVERIFY(!button("CmdPrint")->toolTip().isEmpty());
+    }
+
+    void rightButtonPressCountsAndPostsNothing() {
+        QTest::mouseClick(button("CmdPrint"), Qt::RightButton);
+        QCOMPARE(m_form->PrintPressCount(), 1);
+        QCOMPARE(button("CmdPrint")->toolTip(), QStringLiteral("Print this list"));
+        QVERIFY(!m_form->RecordWindow());
+    }
+
+    void theTwentySixthPressWarnsOnce() {
+        QString* message = watchForMessage();
+        for (int press = 1; press <= 25; ++press) {
+            post();
+        }
+        QCOMPARE(*message, QString());
+        QCOMPARE(m_form->PrintPressCount(), 25);
+        QTest::mousePress(button("CmdPrint"), Qt::LeftButton);
+        QCOMPARE(*message,
+                 QStringLiteral("Sumbrelt|Max number of records entered for printing,To make a print out "
+                                "now click file then click print."));
+        QTest::mouseRelease(button("CmdPrint"), Qt::LeftButton);
+        QVERIFY(!button("CmdPrint")->isDown());
+        QCOMPARE(m_form->PrintPressCount(), 26);
+        message->clear();
+        watchForMessage();
+        post();
+        post();
+        QCOMPARE(m_form->PrintPressCount(), 28);
+        QCOMPARE(*message, QString());
+        QCOMPARE(button("CmdPrint")->toolTip(), QStringLiteral("Print the above record"));
+        // Clearing the records does not bring the warning back.
+        m_form->RecordWindow()->MnuClear_Click();
+        QCOMPARE(m_form->PrintPressCount(), 28);
+    }
+
+    void closingTheRecordWindowStartsAFreshOne() {
+        fill("86", "86", "4");
+        post();
+        post();
+        Form9* first = m_form->RecordWindow();
+        const QPoint loadPosition = first->frameGeometry().topLeft();
+        first->move(loadPosition + QPoint(50, 50));
+        first->close();
+        QTRY_VERIFY(!m_form->RecordWindow());
+        post();
+        QVERIFY(m_form->RecordWindow());
+        QCOMPARE(m_form->RecordWindow()->frameGeometry().topLeft(), loadPosition);
+        QCOMPARE(records()->drawingPosition().y(), records()->lineHeight());
+    }
+
+    void closeBoxClosesOnlyTheCalculator() {
+        post();
+        m_form->close();
+        QVERIFY(m_form->RecordWindow()->isVisible());
+    }
+
+    void quitClosesBothWindows() {
+        post();
+        QTest::mouseClick(button("CmdQuit"), Qt::LeftButton);
+        QVERIFY(!m_form->isVisible());
+        QTRY_VERIFY(!m_form->RecordWindow());
+    }
+};
+
+QTEST_MAIN(Form3Test)
+#include "form3_test.moc"

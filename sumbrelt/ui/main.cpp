@@ -1,0 +1,10 @@
+// Sumbrelt: the cubic-capacity calculator with its record window. Starts with the calculator; the
+// program ends when its last window closes.
+
+#include "form3.h"
+
+#include <forms/program.h>
+
+int main(int argc, char* argv[]) {
+    return forms::RunProgram<Form3>(argc, argv, "Sumbrelt");
+}
