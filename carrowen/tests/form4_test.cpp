@@ -1,5 +1,7 @@
 #include "form4.h"
 
+#include <forms/testing.h>
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,11 +26,7 @@ private:
     std::unique_ptr<Form4> m_form;
 
     template <class T> T* control(const char* name) const {
-        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
-        if (!found) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return formstest::Control<T>(m_form.get(), name);
     }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
     QString caption(const char* label) const { return control<QLabel>(label)->text(); }

@@ -1,7 +1,9 @@
 #include "form4.h"
 
 #include <carrowen/rod_ratio.h>
+#include <forms/box_numbers.h>
 #include <forms/form_builder.h>
+#include <forms/option_selected.h>
 #include <forms/placement.h>
 #include <forms/window_kind.h>
 
@@ -20,11 +22,6 @@ constexpr forms::Font kSansSerif{"MS Sans Serif", 8.25, true};
 const QString kAdvice = QStringLiteral(
     "Maximum speed should be less than 4500 f/t Per minute for circuit racing, Maximum piston speed is "
     "near mid stroke,Where the crank small end is at 90 degrees to cyl bore axis.");
-
-// A box read the lenient way; empty when its number lies beyond the double range.
-std::optional<double> ReadBox(const QLineEdit* box) {
-    return numtext::ReadLeadingNumber(box->text().toStdString());
-}
 
 } // namespace
 
@@ -69,16 +66,8 @@ Form4::Form4(QWidget* parent)
     // The frame fills the window; the options and the first box lie on the form, in front of it.
     m_Frame1->lower();
 
-    connect(m_OPTROD, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            OPTROD_Click();
-        }
-    });
-    connect(m_OPTPIS, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            OPTPIS_Click();
-        }
-    });
+    forms::OnSelected(m_OPTROD, this, &Form4::OPTROD_Click);
+    forms::OnSelected(m_OPTPIS, this, &Form4::OPTPIS_Click);
     connect(m_Cmdcalculate, &QPushButton::clicked, this, &Form4::Cmdcalculate_Click);
     connect(m_Cmdclear, &QPushButton::clicked, this, &Form4::Cmdclear_Click);
     connect(m_CmdQuit, &QPushButton::clicked, this, &Form4::CmdQuit_Click);
@@ -113,15 +102,15 @@ void Form4::Cmdcalculate_Click() {
     // A box beyond the double range skips the computation, and the result keeps its starting 0.
     float value = 0.0f;
     if (m_OPTROD->isChecked()) {
-        const std::optional<double> rod = ReadBox(m_Text3);
-        const std::optional<double> stroke = ReadBox(m_Text4);
+        const std::optional<double> rod = forms::ReadLeading(m_Text3);
+        const std::optional<double> stroke = forms::ReadLeading(m_Text4);
         if (rod && stroke) {
             value = carrowen::RodToCrankRatio(*rod, *stroke).value;
         }
         m_Label7->setText(QString::fromStdString(carrowen::RodToCrankRatioText(value)));
     } else if (m_OPTPIS->isChecked()) {
-        const std::optional<double> revs = ReadBox(m_Text3);
-        const std::optional<double> stroke = ReadBox(m_Text4);
+        const std::optional<double> revs = forms::ReadLeading(m_Text3);
+        const std::optional<double> stroke = forms::ReadLeading(m_Text4);
         if (revs && stroke) {
             value = carrowen::MaxPistonSpeed(*revs, *stroke).value;
         }

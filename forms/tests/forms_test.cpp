@@ -2,6 +2,7 @@
 #include <forms/form_builder.h>
 #include <forms/message_box.h>
 #include <forms/placement.h>
+#include <forms/testing.h>
 #include <forms/twips.h>
 #include <forms/window_kind.h>
 
@@ -126,18 +127,10 @@ private Q_SLOTS:
 
     void messageBoxHasTheProgramNameAndOneButton() {
         QApplication::setApplicationName(QStringLiteral("Sumbrelt"));
-        bool seen = false;
-        QTimer::singleShot(0, this, [&seen] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            seen = true;
-            QCOMPARE(box->windowTitle(), QStringLiteral("Sumbrelt"));
-            QCOMPARE(box->text(), QStringLiteral("The form can't be printed."));
-            QCOMPARE(box->buttons().size(), 1);
-            box->button(QMessageBox::Ok)->click();
-        });
+        formstest::MessageWatcher watcher;
         forms::ShowMessage(nullptr, QStringLiteral("The form can't be printed."));
-        QVERIFY(seen);
+        QCOMPARE(watcher.seen(), QStringList{"Sumbrelt|The form can't be printed."});
+        QCOMPARE(watcher.buttonCounts(), QList<int>{1});
     }
 };
 

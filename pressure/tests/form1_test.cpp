@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <forms/testing.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,11 +20,7 @@ private:
     std::unique_ptr<Form1> m_form;
 
     template <class T> T* control(const char* name) const {
-        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
-        if (!found) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return formstest::Control<T>(m_form.get(), name);
     }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
     void enter(const QString& text) const {
@@ -35,19 +33,14 @@ private:
     void calculate() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
     static bool German() { return QLocale::system().decimalPoint() == QLatin1String(","); }
 
-    // Calculates, expecting the error message; returns its text after pressing its OK.
+    // Calculates, expecting the error message; returns what it said once its OK was pressed.
     QString calculateExpectingMessage() {
-        QString seen;
-        QTimer::singleShot(0, this, [&seen] {
-            auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (message) {
-                seen = message->windowTitle() + QLatin1Char('|') + message->text();
-                QCOMPARE(message->buttons().size(), 1);
-                QTest::keyClick(message, Qt::Key_Return);
-            }
-        });
+        formstest::MessageWatcher watcher;
         calculate();
-        return seen;
+        if (watcher.seen().size() != 1 || watcher.buttonCounts().first() != 1) {
+            return QStringLiteral("(not one message with one button)");
+        }
+        return watcher.seen().first();
     }
 
 private Q_SLOTS:

@@ -1,10 +1,10 @@
 #include "form1.h"
 
+#include <forms/box_numbers.h>
 #include <forms/default_button.h>
 #include <forms/form_builder.h>
 #include <forms/message_box.h>
 #include <forms/placement.h>
-#include <forms/user_notation.h>
 #include <forms/window_kind.h>
 #include <numtext/numtext.h>
 #include <pressure/conversion.h>

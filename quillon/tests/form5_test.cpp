@@ -1,5 +1,7 @@
 #include "form5.h"
 
+#include <forms/testing.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,11 +29,7 @@ private:
     std::unique_ptr<Form5> m_form;
 
     template <class T> T* control(const char* name) const {
-        T* found = m_form->findChild<T*>(QString::fromLatin1(name));
-        if (!found) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return formstest::Control<T>(m_form.get(), name);
     }
     QLineEdit* box() const { return control<QLineEdit>("Text1"); }
     QString caption(const char* label) const { return control<QLabel>(label)->text(); }

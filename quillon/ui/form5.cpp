@@ -1,9 +1,10 @@
 #include "form5.h"
 
+#include <forms/box_numbers.h>
 #include <forms/default_button.h>
 #include <forms/form_builder.h>
+#include <forms/option_selected.h>
 #include <forms/placement.h>
-#include <forms/user_notation.h>
 #include <forms/window_kind.h>
 #include <quillon/lengths.h>
 
@@ -47,16 +48,8 @@ Form5::Form5(QWidget* parent)
     form.applyTabOrder();
     forms::SetDefaultButton(this, m_Command1);
 
-    connect(m_Option1, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            Option1_Click();
-        }
-    });
-    connect(m_Option2, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            Option2_Click();
-        }
-    });
+    forms::OnSelected(m_Option1, this, &Form5::Option1_Click);
+    forms::OnSelected(m_Option2, this, &Form5::Option2_Click);
     connect(m_Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(m_Command3, &QPushButton::clicked, this, &Form5::Command3_Click);
@@ -81,7 +74,7 @@ void Form5::Command1_Click() {
     // A failed reading skips the computation, and the length keeps its starting 0.
     float length = 0.0f;
     if (m_Option1->isChecked()) {
-        if (const std::optional<double> rpm = numtext::ReadLeadingNumber(m_Text1->text().toStdString())) {
+        if (const std::optional<double> rpm = forms::ReadLeading(m_Text1)) {
             length = quillon::PrimaryLength(*rpm).value;
         }
         m_Label3->setText(QString::fromStdString(quillon::PrimaryLengthText(length)));
@@ -90,8 +83,7 @@ void Form5::Command1_Click() {
             QStringLiteral("For Best Acceleration Calculate Primary Lengths To Where Max Torque "
                            "Is.And For Top End Power Calculate At Max R/P/M."));
     } else if (m_Option2->isChecked()) {
-        const numtext::StrictReading rpm =
-            numtext::ReadLocaleNumber(m_Text1->text().toStdString(), forms::UserNotation());
+        const numtext::StrictReading rpm = forms::ReadStrict(m_Text1);
         if (rpm.ok()) {
             length = quillon::InletLength(rpm.value).value;
         }

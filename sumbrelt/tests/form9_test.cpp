@@ -1,6 +1,8 @@
 #include "form9.h"
 #include "record_surface.h"
 
+#include <forms/testing.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QMenuBar>
@@ -195,19 +197,10 @@ private Q_SLOTS:
 
     void printThatCannotStartSaysSoAndKeepsTheRows() {
         m_form->DrawRecord("86", "86", "4", "1998.49cc");
-        QString message;
         answerPrinterDialog(true, QStringLiteral("/nonexistent-folder/records.pdf"));
-        auto* timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [&message, timer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                message = box->windowTitle() + QLatin1Char('|') + box->text();
-                box->button(QMessageBox::Ok)->click();
-                timer->stop();
-            }
-        });
-        timer->start(5);
+        formstest::MessageWatcher watcher;
         m_form->MnuPost_Click();
-        QCOMPARE(message, QStringLiteral("Sumbrelt|The form can't be printed."));
+        QCOMPARE(watcher.seen(), QStringList{"Sumbrelt|The form can't be printed."});
         QCOMPARE(surface()->drawingPosition().y(), surface()->lineHeight());
         QVERIFY(startsAt(drawn(), 0, 14));
     }

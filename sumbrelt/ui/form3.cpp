@@ -2,6 +2,7 @@
 
 #include "form9.h"
 
+#include <forms/box_numbers.h>
 #include <forms/form_builder.h>
 #include <forms/message_box.h>
 #include <forms/placement.h>
@@ -22,10 +23,6 @@ constexpr forms::Font kTimes{"Times New Roman", 9, true};
 
 // The press on which the user hears that a printout is full; it warns once and never refuses.
 constexpr int kWarningPress = 26;
-
-std::optional<double> ReadField(const QLineEdit* field) {
-    return numtext::ReadLeadingNumber(field->text().toStdString());
-}
 
 } // namespace
 
@@ -92,10 +89,10 @@ void Form3::Form_Load() {
 void Form3::CmdCalculate_Click() {
     // A field beyond the double range leaves the capacity at its starting 0.
     float capacity = 0.0f;
-    const std::optional<double> bore = ReadField(m_Text1);
-    const std::optional<double> boreAgain = ReadField(m_Text1);
-    const std::optional<double> stroke = ReadField(m_Text2);
-    const std::optional<double> cylinders = ReadField(m_Text3);
+    const std::optional<double> bore = forms::ReadLeading(m_Text1);
+    const std::optional<double> boreAgain = forms::ReadLeading(m_Text1);
+    const std::optional<double> stroke = forms::ReadLeading(m_Text2);
+    const std::optional<double> cylinders = forms::ReadLeading(m_Text3);
     if (bore && boreAgain && stroke && cylinders) {
         capacity = sumbrelt::CubicCapacity(*bore, *stroke, *cylinders);
     }
