@@ -1,0 +1,105 @@
+#include "dialog_table.h"
+
+#include "number_field.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+// Rounds a x b / c as the dialog-unit mapping does.
+int MulDiv(int a, int b, int c) {
+    return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c);
+}
+
+QWidget* MakeControl(QWidget* window, const DialogControl& row) {
+    const QString text = QString::fromLatin1(row.text);
+    switch (row.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(text, window);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::NumberField:
+        return new NumberField(text, window);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text, window);
+        button->setAutoDefault(true); // Enter presses the button that has the focus
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    }
+    case ControlKind::Lamp: {
+        auto* lamp = new QLabel(window);
+        lamp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return lamp;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+DialogUnits::DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    m_baseX = (metrics.horizontalAdvance(letters) + 26) / 52;
+    m_baseY = metrics.height();
+}
+
+int DialogUnits::x(int units) const {
+    return MulDiv(units, m_baseX, 4);
+}
+int DialogUnits::y(int units) const {
+    return MulDiv(units, m_baseY, 8);
+}
+QRect DialogUnits::rect(int x, int y, int w, int h) const {
+    return {this->x(x), this->y(y), this->x(w), this->y(h)};
+}
+
+QFont TrainerFont() {
+    // Liberation Sans has the metrics the trainer was laid out with.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    return font;
+}
+
+void SetUpTrainerWindow(QWidget* window, const char* name) {
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(QStringLiteral("Vellarin"));
+    window->setFont(TrainerFont());
+    const DialogUnits units(window->font());
+    window->setFixedSize(units.x(300), units.y(230));
+}
+
+void CentreTrainerWindow(QWidget* window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+    const QSize outer = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - outer.width()) / 2,
+                 area.y() + (area.height() - outer.height()) / 2);
+}
+
+QList<QWidget*> BuildControls(QWidget* window, std::span<const DialogControl> table) {
+    const DialogUnits units(window->font());
+    QList<QWidget*> controls;
+    for (const DialogControl& row : table) {
+        QWidget* control = MakeControl(window, row);
+        control->setObjectName(QString::number(row.id));
+        control->setGeometry(units.rect(row.x, row.y, row.w, row.h));
+        QString accessible = QString::fromLatin1(row.text);
+        accessible.remove(QLatin1Char('&'));
+        control->setAccessibleName(accessible.isEmpty() ? control->objectName() : accessible);
+        controls << control;
+    }
+    return controls;
+}
