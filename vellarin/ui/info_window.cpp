@@ -2,6 +2,7 @@
 
 #include "dialog_colours.h"
 #include "dialog_table.h"
+#include "lamp_icons.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -47,6 +48,7 @@ std::vector<DialogControl> InfoTable() {
 InfoWindow::InfoWindow(QWidget* owner)
     : QDialog(owner) {
     SetUpTrainerWindow(this, "InfoWindow");
+    setWindowIcon(TrainerIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);

@@ -1,5 +1,8 @@
-// Vellarin, the drag-strip trainer: the main window first; after Start, the light-tree phase.
+// Vellarin, the drag-strip trainer: the main window first; after Start, the light-tree phase, which
+// ends the program when its window is closed.
 
+#include "light_tree_loop.h"
+#include "light_tree_window.h"
 #include "main_window.h"
 #include "trainer_state.h"
 
@@ -9,6 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellarin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // The phases run their own loops; closing the main window must not end the light tree early.
+    QApplication::setQuitOnLastWindowClosed(false);
     TrainerState state;
     {
         MainWindow main(state);
@@ -17,6 +22,9 @@ int main(int argc, char* argv[]) {
     if (!state.startRequested) {
         return 0;
     }
-    // The light-tree phase starts here, with state.currentEt as the ET of every run.
+    auto* tree = new LightTreeWindow(); // deletes itself when closed
+    tree->show();
+    LightTreeLoop loop(tree, state.currentEt);
+    loop.Run();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "dialog_colours.h"
 #include "dialog_table.h"
 #include "info_window.h"
+#include "lamp_icons.h"
 #include "trainer_state.h"
 
 #include <vellarin/estimator.h>
@@ -38,6 +39,7 @@ MainWindow::MainWindow(TrainerState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state) {
     SetUpTrainerWindow(this, "MainWindow");
+    setWindowIcon(TrainerIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     const QList<QWidget*> controls = BuildControls(this, kMainWindow);

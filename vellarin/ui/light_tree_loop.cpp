@@ -1,0 +1,93 @@
+#include "light_tree_loop.h"
+
+#include "light_tree_window.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <chrono>
+
+std::int64_t CounterReading() {
+    return std::chrono::steady_clock::now().time_since_epoch().count();
+}
+
+std::int64_t CounterFrequency() {
+    using Period = std::chrono::steady_clock::period;
+    return Period::den / Period::num;
+}
+
+namespace {
+
+// Keys the window system treats as its own: menu keys, not presses.
+bool IsSystemKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Alt || key->key() == Qt::Key_F10 || (key->modifiers() & Qt::AltModifier);
+}
+
+} // namespace
+
+LightTreeLoop::LightTreeLoop(LightTreeWindow* window, float currentEt)
+    : QObject(nullptr)
+    , m_window(window)
+    , m_sequence(currentEt) {}
+
+bool LightTreeLoop::InWindow(QObject* watched) const {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return m_window && widget && widget->window() == m_window;
+}
+
+bool LightTreeLoop::eventFilter(QObject* watched, QEvent* event) {
+    // The press is timed from here: the reading comes before anything else is looked at.
+    const std::int64_t reading = CounterReading();
+    if (event->type() == QEvent::KeyPress && InWindow(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!IsSystemKey(key)) {
+            Press(key->key() == Qt::Key_Escape, reading);
+        }
+    } else if (event->type() == QEvent::MouseButtonPress && InWindow(watched) &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        Press(false, reading);
+    }
+    return false;
+}
+
+void LightTreeLoop::Press(bool escape, std::int64_t reading) {
+    if (onPressRead) {
+        onPressRead(reading);
+    }
+    const std::optional<vellarin::RunTexts> texts = m_sequence.Press(escape, reading);
+    if (texts) {
+        m_window->SetResultText(150, QString::fromStdString(texts->etLine));
+        m_window->SetResultText(151, QString::fromStdString(texts->lastLine));
+        if (texts->averageLine) {
+            m_window->SetResultText(152, QString::fromStdString(*texts->averageLine));
+        }
+    }
+    m_window->ShowTreeState(m_sequence.state());
+}
+
+void LightTreeLoop::Run() {
+    const std::int64_t a = CounterReading();
+    const std::int64_t b = CounterReading();
+    const std::int64_t c = CounterReading();
+    m_sequence.Calibrate(CounterFrequency(), a, b, c);
+    // Every event of the application passes here first; presses count only in the tree's window.
+    QCoreApplication::instance()->installEventFilter(this);
+    while (m_window) {
+        const int state = m_sequence.state();
+        if (state >= 2 && state <= 5) {
+            const std::int64_t now = CounterReading();
+            if (m_sequence.TimerCheck(now)) {
+                if (onStep) {
+                    onStep(m_sequence.Interval(now) - 0.5);
+                }
+                m_window->ShowTreeState(m_sequence.state());
+                m_sequence.RestartInterval(CounterReading());
+            }
+        }
+        // Never blocks: handles what is waiting and comes straight back, so the steps stay exact.
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QCoreApplication::instance()->removeEventFilter(this);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The light-tree phase: drives a LightTreeSequence from the steady clock and from the presses in the
+// window, polling the event queue without ever sleeping, until the window is closed. A press is a
+// key-down (repeats too) or a left-button press inside the window; Alt, F10 and keys held with Alt
+// are not. The clock is read before anything else is done for an event.
+
+#include <vellarin/light_tree_sequence.h>
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+
+class LightTreeWindow;
+
+// The high-resolution counter: steady-clock ticks.
+std::int64_t CounterReading();
+std::int64_t CounterFrequency();
+
+class LightTreeLoop : public QObject {
+    Q_OBJECT
+public:
+    LightTreeLoop(LightTreeWindow* window, float currentEt);
+
+    // Calibrates, then runs until the window no longer exists.
+    void Run();
+
+    const vellarin::LightTreeSequence& sequence() const { return m_sequence; }
+
+    // For measurements: told of each step (how long after its 0.5 s it came) and each press reading.
+    std::function<void(double lateSeconds)> onStep;
+    std::function<void(std::int64_t reading)> onPressRead;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Press(bool escape, std::int64_t reading);
+    bool InWindow(QObject* watched) const;
+
+    QPointer<LightTreeWindow> m_window;
+    vellarin::LightTreeSequence m_sequence;
+};

@@ -1,0 +1,86 @@
+#include "light_tree_window.h"
+
+#include "dialog_colours.h"
+#include "dialog_table.h"
+#include "lamp_icons.h"
+
+#include <vellarin/light_tree_sequence.h>
+
+#include <QLabel>
+
+#include <vector>
+
+namespace {
+
+constexpr int kRows = 7;
+constexpr int kColumns = 4;
+constexpr int kLampPixels = 32; // a lamp shows its icon at the icon's own size
+
+// The two pairs of columns and the three groups of rows (staging, ambers, green and red).
+int LampX(int column) {
+    return (column - 1) * 24 + (column <= 2 ? 18 : 30);
+}
+int LampY(int row) {
+    return (row - 1) * 24 + (row <= 2 ? 17 : row <= 5 ? 25 : 31);
+}
+
+std::vector<DialogControl> WindowTable() {
+    std::vector<DialogControl> rows;
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 1; column <= kColumns; ++column) {
+            rows.push_back({300 + 10 * row + column, ControlKind::Lamp, "", LampX(column), LampY(row), 5, 5});
+        }
+    }
+    rows.push_back({101, ControlKind::Label, "Vellarin", 125, 30, 175, 10});
+    rows.push_back({101, ControlKind::Label, "Light-Tree Reflex Timer", 125, 40, 175, 10});
+    rows.push_back({150, ControlKind::Label, "ET with Reaction Time: _.____", 125, 83, 175, 10});
+    rows.push_back({151, ControlKind::Label, "Last Reaction Time: _.____", 125, 93, 175, 10});
+    rows.push_back({152, ControlKind::Label, "Average of Last Five: _.____", 125, 103, 175, 10});
+    rows.push_back({161, ControlKind::Label, "Press any key to light first stage lights", 125, 125, 175, 10});
+    return rows;
+}
+
+} // namespace
+
+LightTreeWindow::LightTreeWindow()
+    : QWidget(nullptr)
+    , m_rowNames{"REDOFF", "REDOFF", "YELOFF", "YELOFF", "YELOFF", "GRNOFF", "REDOFF"} {
+    SetUpTrainerWindow(this, "LightTreeWindow");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(TrainerIcon());
+    const std::vector<DialogControl> table = WindowTable();
+    const QList<QWidget*> controls = BuildControls(this, table);
+    for (std::size_t i = 0; i < m_lamps.size(); ++i) {
+        m_lamps[i] = static_cast<QLabel*>(controls[static_cast<qsizetype>(i)]);
+        m_lamps[i]->resize(kLampPixels, kLampPixels);
+        m_lamps[i]->setPixmap(LampImage(m_rowNames[i / kColumns]));
+    }
+    for (int i = 0; i < 3; ++i) {
+        m_results[i] = static_cast<QLabel*>(controls[30 + i]);
+    }
+    m_prompt = static_cast<QLabel*>(controls[33]);
+    ApplyDialogColours(this);
+    CentreTrainerWindow(this);
+}
+
+void LightTreeWindow::ShowTreeState(int state) {
+    for (int row = 1; row <= kRows; ++row) {
+        QString& name = m_rowNames[static_cast<std::size_t>(row - 1)];
+        name = name.left(3) + (row <= state ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    }
+    // Every lamp is set on every call, also those whose image stays the same.
+    for (std::size_t i = 0; i < m_lamps.size(); ++i) {
+        m_lamps[i]->setPixmap(LampImage(m_rowNames[i / kColumns]));
+    }
+    m_prompt->setText(QString::fromLatin1(vellarin::TreePrompt(state).data(),
+                                          static_cast<qsizetype>(vellarin::TreePrompt(state).size())));
+}
+
+void LightTreeWindow::SetResultText(int id, const QString& text) {
+    if (id >= 150 && id <= 152) {
+        m_results[id - 150]->setText(text);
+    }
+}
