@@ -169,6 +169,15 @@ private Q_SLOTS:
         QTRY_COMPARE(surface()->grab().toImage().copy(before.rect()), before);
     }
 
+    void thousandsOfRecordsAreKept() {
+        for (int i = 0; i < 5000; ++i) {
+            m_form->DrawRecord(QString::number(i), "86", "4", "1998.49cc");
+        }
+        QCOMPARE(surface()->drawingPosition(), QPoint(0, 5000 * surface()->lineHeight()));
+        QVERIFY(startsAt(drawn(), 0, 14));
+        QVERIFY(!surface()->grab().toImage().isNull());
+    }
+
     void printCancelledPrintsNothing() {
         m_form->DrawRecord("86", "86", "4", "1998.49cc");
         const QString pdf = m_dir.filePath(QStringLiteral("cancelled.pdf"));

@@ -3,6 +3,7 @@
 #include <forms/twips.h>
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -72,12 +73,20 @@ void RecordSurface::paintDrawn(QPainter& painter) const {
     painter.setFont(forms::FontAtPixelSize(font(), logicalDpiY()));
     painter.setPen(palette().color(QPalette::WindowText));
     const int ascent = fontMetrics().ascent();
+    const int height = lineHeight();
+    const QRect visible = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
     for (const Run& run : m_drawn) {
+        if (visible.isValid() &&
+            (run.topLeft.y() > visible.bottom() || run.topLeft.y() + height < visible.top())) {
+            continue;
+        }
         painter.drawText(run.topLeft + QPoint(0, ascent), run.text);
     }
 }
 
-void RecordSurface::paintEvent(QPaintEvent*) {
+void RecordSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Thousands of rows may lie below the window; only those in the damaged area are drawn.
+    painter.setClipRegion(event->region());
     paintDrawn(painter);
 }

@@ -3,6 +3,7 @@
 #include "light_tree_window.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -120,6 +121,25 @@ private Q_SLOTS:
         QCOMPARE(child(&window, QStringLiteral("151"))->text(), QStringLiteral("Last Reaction Time: 0.7000"));
     }
 
+    // A held key repeats, and every repeat is a press: staging twice, then the foul.
+    void heldKeyRepeatsArePresses() {
+        QPointer<LightTreeWindow> window = new LightTreeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        LightTreeLoop loop(window, 16.1108f);
+        QString seen;
+        QTimer::singleShot(50, window, [&] {
+            for (bool repeat : {false, true, true}) {
+                QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+                QApplication::sendEvent(window, &held);
+                seen += QString::number(loop.sequence().state());
+            }
+            window->close();
+        });
+        loop.Run();
+        QCOMPARE(seen, QStringLiteral("127"));
+    }
+
     // The real loop with presses sent into the window: staging, the steps to green, a timed run.
     void loopRunsARealSequence() {
         QPointer<LightTreeWindow> window = new LightTreeWindow();
@@ -138,7 +158,11 @@ private Q_SLOTS:
             seen << QString::number(loop.sequence().state());
             QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(200, 200));
         });
-        QTimer::singleShot(1500, window, [&] { seen << QString::number(loop.sequence().state()); });
+        QTimer::singleShot(700, window, [&] { window->showMinimized(); }); // the steps go on
+        QTimer::singleShot(1500, window, [&] {
+            seen << QString::number(loop.sequence().state());
+            window->showNormal();
+        });
         QTimer::singleShot(2400, window, [&] {
             seen << QString::number(loop.sequence().state()) << prompt(window);
             press(Qt::Key_Space);
