@@ -42,6 +42,10 @@ private:
     QWidget* focused() const { return QApplication::focusWidget(); }
 
 private Q_SLOTS:
+    void everyControlHasAnAccessibleName() {
+        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
+    }
+
     void init() {
         m_form = std::make_unique<Form4>();
         m_form->show();

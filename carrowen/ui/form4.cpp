@@ -57,6 +57,8 @@ Form4::Form4(QWidget* parent)
     m_Label2 = form.label(m_Frame1, {"Label2", "", {4680, 270, 1875, 330}, 4, kArial});
     m_Label1 = form.label(m_Frame1, {"Label1", "", {120, 255, 1905, 330}, 3, kArial});
     form.applyTabOrder();
+    m_Text3->setAccessibleName(QStringLiteral("Rod length or maximum revs"));
+    m_Text4->setAccessibleName(QStringLiteral("Crank stroke or stroke length"));
 
     for (QWidget* grey : std::initializer_list<QWidget*>{m_Frame1, m_Label9, m_Label8, m_Label7, m_Label6,
                                                          m_Label5, m_Label2, m_Label1}) {

@@ -51,8 +51,11 @@ void FormBuilder::setUp(QWidget* control, QWidget* container, const Row& row) {
     if (row.tabIndex != kNoTabStop && control->focusPolicy() != Qt::NoFocus) {
         m_tabStops.emplace_back(row.tabIndex, control);
     }
-    const QString accessible = WithoutAccessMarker(row.caption).trimmed();
-    control->setAccessibleName(accessible.isEmpty() ? QString::fromLatin1(row.name) : accessible);
+    // Captioned controls are named by their caption; labels by the text they show at the moment.
+    if (!qobject_cast<QLabel*>(control)) {
+        const QString accessible = WithoutAccessMarker(row.caption).trimmed();
+        control->setAccessibleName(accessible.isEmpty() ? QString::fromLatin1(row.name) : accessible);
+    }
 }
 
 QLabel* FormBuilder::label(QWidget* container, const Row& row) {
@@ -71,7 +74,7 @@ QLineEdit* FormBuilder::textBox(QWidget* container, const Row& row) {
     // A box takes text of any length; the readers cope with it.
     control->setMaxLength(std::numeric_limits<int>::max());
     setUp(control, container, row);
-    control->setAccessibleName(QString::fromLatin1(row.name));
+    control->setAccessibleName(QString::fromLatin1(row.name)); // until the form names the label it belongs to
     return control;
 }
 

@@ -46,6 +46,10 @@ private:
 private Q_SLOTS:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("pressure")); }
 
+    void everyControlHasAnAccessibleName() {
+        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
+    }
+
     void init() {
         m_form = std::make_unique<Form1>();
         m_form->show();

@@ -57,6 +57,10 @@ Form1::Form1(QWidget* parent)
     m_Combo2 = form.dropDownList(m_Frame2, {"Combo2", "", {120, 600, 2535, 315}, 6}, UnitNames());
     m_Command1 = form.button(this, {"Command1", "Calculate", {120, 1320, 5655, 375}, 4});
     form.applyTabOrder();
+    m_Text1->setAccessibleName(QStringLiteral("From value"));
+    m_Combo1->setAccessibleName(QStringLiteral("From unit"));
+    m_Text2->setAccessibleName(QStringLiteral("To value"));
+    m_Combo2->setAccessibleName(QStringLiteral("To unit"));
     forms::SetDefaultButton(this, m_Command1);
 
     connect(m_Command1, &QPushButton::clicked, this, &Form1::Command1_Click);

@@ -43,6 +43,10 @@ private:
 private Q_SLOTS:
     void initTestCase() { QCOMPARE(QLocale::system().groupSeparator(), QStringLiteral(",")); }
 
+    void everyControlHasAnAccessibleName() {
+        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
+    }
+
     void init() {
         m_form = std::make_unique<Form5>();
         m_form->show();

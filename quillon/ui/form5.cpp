@@ -46,6 +46,7 @@ Form5::Form5(QWidget* parent)
     m_Label1 = form.label(
         this, {"Label1", "First Choose An Option You want To calculate", {720, 0, 4935, 375}, 1, kSansSerif});
     form.applyTabOrder();
+    m_Text1->setAccessibleName(m_Label2->text());
     forms::SetDefaultButton(this, m_Command1);
 
     forms::OnSelected(m_Option1, this, &Form5::Option1_Click);

@@ -37,6 +37,10 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("Sumbrelt")); }
+    void everyControlHasAnAccessibleName() {
+        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
+    }
+
     void init() {
         m_form = std::make_unique<Form3>();
         m_form->show();

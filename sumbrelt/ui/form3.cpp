@@ -60,6 +60,9 @@ Form3::Form3(QWidget* parent)
     form.shape(this, "Shape3", {3000, 2280, 1095, 735});
     form.shape(this, "Shape9", {4320, 2280, 1095, 735});
     form.applyTabOrder();
+    m_Text1->setAccessibleName(QStringLiteral("Bore Size"));
+    m_Text2->setAccessibleName(QStringLiteral("Stroke Length"));
+    m_Text3->setAccessibleName(QStringLiteral("Cylinders"));
 
     connect(m_CmdCalculate, &QPushButton::clicked, this, &Form3::CmdCalculate_Click);
     connect(m_CmdClear, &QPushButton::clicked, this, &Form3::CmdClear_Click);

@@ -3,6 +3,7 @@
 #include "number_field.h"
 #include "trainer_state.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -57,6 +58,11 @@ private Q_SLOTS:
         QCOMPARE(m_main->findChildren<QLabel*>(QStringLiteral("102")).size(), 6);
         QCOMPARE(QApplication::focusWidget(), field("201"));
         QCOMPARE(m_state.currentEt, 16.1108f);
+        // Screen readers name each field by the label above it and each button by its caption.
+        QCOMPARE(field("201")->accessibleName(), QStringLiteral("Please enter you vehicle weight in lbs.:"));
+        QCOMPARE(field("202")->accessibleName(), QStringLiteral("Please enter you vehicle horse power:"));
+        QAccessibleInterface* start = QAccessible::queryAccessibleInterface(id("13"));
+        QVERIFY(start && start->text(QAccessible::Name).contains(QStringLiteral("Start Vellarin")));
     }
 
     void layoutIsInDialogUnits() {

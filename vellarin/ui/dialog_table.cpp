@@ -96,9 +96,12 @@ QList<QWidget*> BuildControls(QWidget* window, std::span<const DialogControl> ta
         QWidget* control = MakeControl(window, row);
         control->setObjectName(QString::number(row.id));
         control->setGeometry(units.rect(row.x, row.y, row.w, row.h));
-        QString accessible = QString::fromLatin1(row.text);
-        accessible.remove(QLatin1Char('&'));
-        control->setAccessibleName(accessible.isEmpty() ? control->objectName() : accessible);
+        // A field is named by the label above it; labels by the text they show at the moment.
+        if (row.kind == ControlKind::NumberField && !controls.isEmpty()) {
+            if (const auto* label = qobject_cast<QLabel*>(controls.back())) {
+                control->setAccessibleName(label->text());
+            }
+        }
         controls << control;
     }
     return controls;

@@ -57,6 +57,7 @@ LightTreeWindow::LightTreeWindow()
         m_lamps[i] = static_cast<QLabel*>(controls[static_cast<qsizetype>(i)]);
         m_lamps[i]->resize(kLampPixels, kLampPixels);
         m_lamps[i]->setPixmap(LampImage(m_rowNames[i / kColumns]));
+        m_lamps[i]->setAccessibleName(m_rowNames[i / kColumns]);
     }
     for (int i = 0; i < 3; ++i) {
         m_results[i] = static_cast<QLabel*>(controls[30 + i]);
@@ -74,6 +75,7 @@ void LightTreeWindow::ShowTreeState(int state) {
     // Every lamp is set on every call, also those whose image stays the same.
     for (std::size_t i = 0; i < m_lamps.size(); ++i) {
         m_lamps[i]->setPixmap(LampImage(m_rowNames[i / kColumns]));
+        m_lamps[i]->setAccessibleName(m_rowNames[i / kColumns]);
     }
     m_prompt->setText(QString::fromLatin1(vellarin::TreePrompt(state).data(),
                                           static_cast<qsizetype>(vellarin::TreePrompt(state).size())));

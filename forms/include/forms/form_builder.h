@@ -48,7 +48,7 @@ public:
     explicit FormBuilder(QWidget* form);
 
     QLabel* label(QWidget* container, const Row& row);
-    QLineEdit* textBox(QWidget* container, const Row& row);
+    QLineEdit* textBox(QWidget* container, const Row& row); // name it after its label with setAccessibleName
     QPushButton* button(QWidget* container, const Row& row);
     QRadioButton* option(QWidget* container, const Row& row);
     QGroupBox* frame(QWidget* container, const Row& row);

@@ -2,6 +2,7 @@
 // What the window tests of the form-based programs share: finding a control by its name, and
 // answering the message boxes that come up while a test acts. For tests only.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,23 @@ template <class T> T* Control(const QWidget* window, const char* name) {
         qFatal("no control %s in %s", name, qPrintable(window->objectName()));
     }
     return found;
+}
+
+// The controls a user reads or operates whose accessible name is missing or only their object name.
+inline QStringList UnnamedControls(const QWidget* window) {
+    QStringList unnamed;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->inherits("QLineEdit") && !control->inherits("QAbstractButton") &&
+            !control->inherits("QComboBox")) {
+            continue;
+        }
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        if (name.trimmed().isEmpty() || name == control->objectName()) {
+            unnamed << control->objectName();
+        }
+    }
+    return unnamed;
 }
 
 // While it lives, presses OK on every message box that comes up and keeps "title|text" of each.
