@@ -1,0 +1,28 @@
+# Installs a program with its desktop entry, AppStream metainfo and icons under its reverse-DNS id.
+#   install_program(TARGET Carrowen NAME ... GENERIC ... COMMENT ... DESCRIPTION ...
+#                   ICONS scalable=data/app-icon.svg 32x32=data/app-icon-32.png)
+include(GNUInstallDirs)
+set(SUITE_ID_PREFIX "org.dragstripworkshop")
+set(SUITE_VERSION "1.00")
+
+function(install_program)
+    cmake_parse_arguments(PROGRAM "" "TARGET;NAME;GENERIC;COMMENT;DESCRIPTION;CATEGORIES" "ICONS" ${ARGN})
+    if(NOT PROGRAM_CATEGORIES)
+        set(PROGRAM_CATEGORIES "Utility;Calculator;")
+    endif()
+    set(PROGRAM_ID "${SUITE_ID_PREFIX}.${PROGRAM_TARGET}")
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/${PROGRAM_ID}.desktop @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program.metainfo.xml.in
+                   ${CMAKE_CURRENT_BINARY_DIR}/${PROGRAM_ID}.metainfo.xml @ONLY)
+    install(TARGETS ${PROGRAM_TARGET} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${PROGRAM_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${PROGRAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    foreach(icon ${PROGRAM_ICONS})
+        string(REPLACE "=" ";" parts ${icon})
+        list(GET parts 0 size)
+        list(GET parts 1 file)
+        get_filename_component(extension ${file} LAST_EXT)
+        install(FILES ${file} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps
+                RENAME ${PROGRAM_ID}${extension})
+    endforeach()
+endfunction()
