@@ -2,6 +2,8 @@
 
 #include <forms/testing.h>
 
+#include <suite/monkey.h>
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -315,6 +317,17 @@ private Q_SLOTS:
         QCOMPARE(focused()->objectName(), QStringLiteral("Cmdcalculate"));
         QTest::keyClick(focused(), Qt::Key_Backtab);
         QCOMPARE(focused()->objectName(), QStringLiteral("OPTPIS"));
+    }
+
+    void monkeyLeavesTheWindowUsable() {
+        suite::Monkey monkey(4, {"CmdQuit"});
+        QCOMPARE(monkey.Run(3000), 3000);
+        QVERIFY(m_form->isVisible());
+        select("OPTROD");
+        box("Text3")->setText(QStringLiteral("135"));
+        box("Text4")->setText(QStringLiteral("80"));
+        click("Cmdcalculate");
+        QCOMPARE(caption("Label7"), QStringLiteral("1.69 to 1"));
     }
 
     void quitClosesTheWindow() {

@@ -2,6 +2,8 @@
 
 #include <forms/testing.h>
 
+#include <suite/monkey.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -188,6 +190,17 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
+    }
+
+    void monkeyLeavesTheWindowUsable() {
+        suite::Monkey monkey(1, {});
+        QCOMPARE(monkey.Run(3000), 3000);
+        QVERIFY(m_form->isVisible());
+        box("Text1")->setText(QStringLiteral("2"));
+        pick("Combo1", "Bars");
+        pick("Combo2", "Pascels");
+        calculate();
+        QCOMPARE(box("Text2")->text(), QStringLiteral("200000"));
     }
 
     // The program goes on after the message, so that the user can correct the text.

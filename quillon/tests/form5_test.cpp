@@ -2,6 +2,8 @@
 
 #include <forms/testing.h>
 
+#include <suite/monkey.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -220,6 +222,16 @@ private Q_SLOTS:
         QTRY_COMPARE(caption("Label3"), QString());
         QTest::keyClick(m_form->windowHandle(), Qt::Key_Q, Qt::AltModifier);
         QTRY_VERIFY(!m_form->isVisible());
+    }
+
+    void monkeyLeavesTheWindowUsable() {
+        suite::Monkey monkey(5, {"Command3"});
+        QCOMPARE(monkey.Run(3000), 3000);
+        QVERIFY(m_form->isVisible());
+        control<QRadioButton>("Option1")->setChecked(true);
+        box()->setText(QStringLiteral("6000"));
+        click("Command1");
+        QCOMPARE(caption("Label3"), QStringLiteral("34.ins"));
     }
 
     void escapeDoesNotCloseTheWindow() {

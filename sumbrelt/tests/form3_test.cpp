@@ -6,6 +6,8 @@
 
 #include <forms/testing.h>
 
+#include <suite/monkey.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,6 +246,18 @@ private Q_SLOTS:
         post();
         QCOMPARE(m_form->PrintPressCount(), 29);
         QCOMPARE(watcher.seen().size(), 1);
+    }
+
+    void monkeyLeavesBothWindowsUsable() {
+        suite::Monkey monkey(3, {"CmdQuit"});
+        QCOMPARE(monkey.Run(3000), 3000);
+        QVERIFY(m_form->isVisible());
+        fill("86", "86", "4");
+        QTest::mouseClick(button("CmdCalculate"), Qt::LeftButton);
+        QCOMPARE(caption("Label5"), QStringLiteral("1998.49cc"));
+        post();
+        QVERIFY(m_form->RecordWindow() && m_form->RecordWindow()->isVisible());
+        QVERIFY(records()->drawingPosition().y() > 0);
     }
 
     void closingTheRecordWindowStartsAFreshOne() {

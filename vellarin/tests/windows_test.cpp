@@ -4,6 +4,8 @@
 #include "trainer_state.h"
 
 #include <QAccessible>
+#include <suite/monkey.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -131,6 +133,16 @@ private Q_SLOTS:
         QCOMPARE(text("252"), QStringLiteral("Estimated 1/4 mile speed:234.00 mph"));
     }
 
+    void aHugePasteKeepsWhatFits() {
+        field("201")->clear();
+        QApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('7')));
+        QTest::keyClick(field("201"), Qt::Key_V, Qt::ControlModifier);
+        const QString kept = field("201")->text();
+        QVERIFY(kept.size() > 5 && kept.size() < 100);
+        QVERIFY(static_cast<NumberField*>(field("201"))->fits(kept));
+        QVERIFY(!static_cast<NumberField*>(field("201"))->fits(kept + QLatin1Char('7')));
+    }
+
     void escapeDoesNothing() {
         QTest::keyClick(field("201"), Qt::Key_Escape);
         QTest::keyClick(id("13"), Qt::Key_Escape);
@@ -162,6 +174,17 @@ private Q_SLOTS:
         m_main->close();
         QVERIFY(!m_main->isVisible());
         QVERIFY(!m_state.startRequested);
+    }
+
+    void monkeyLeavesTheWindowUsable() {
+        suite::Monkey monkey(7, {"13"});
+        QCOMPARE(monkey.Run(3000), 3000);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_state.startRequested);
+        field("201")->setText(QStringLiteral("6000"));
+        field("202")->setText(QStringLiteral("50"));
+        QTest::mouseClick(id("1"), Qt::LeftButton);
+        QCOMPARE(text("251"), QStringLiteral("Estimated 1/4 mile time: 28.71 sec."));
     }
 
     void infoWindowIsModalAndReturns() {
