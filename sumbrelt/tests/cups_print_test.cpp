@@ -1,5 +1,5 @@
 // Printing through the machine's print service: Sumbrelt posts three records and prints the record
-// window on the CUPS PDF printer SuitePDF (scripts/start-print-service adds it); the test finds the
+// window on the CUPS PDF printer SuitePDF (scripts/print-service start adds it); the test finds the
 // PDF the printer wrote and reads the rows in it. Without a print service it says so and exits 77,
 // which ctest reports as skipped.
 
@@ -145,7 +145,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sumbrelt"));
     if (!PrinterReady()) {
-        std::printf("SKIPPED: no print service with the printer %s (see scripts/start-print-service)\n",
+        std::printf("SKIPPED: no print service with the printer %s (scripts/print-service start adds it)\n",
                     qPrintable(kPrinter));
         return kSkipped;
     }

@@ -1,0 +1,39 @@
+# A test on a real X server (Xvfb, 1024 x 768 at 96 DPI), started by xvfb-run from its own display
+# number: a server just shut down can still hold its number for a moment, and xvfb-run would then
+# start the test with no display. NEEDS names the programs the test runs besides xvfb-run; when one
+# is missing the test is still registered and reports itself skipped, saying which, so a machine
+# without them never passes silently.
+#   add_desktop_test(NAME e2e_Carrowen COMMAND e2e/e2e.sh Carrowen ... NEEDS xdotool import)
+set_property(GLOBAL PROPERTY SUITE_NEXT_DISPLAY 200)
+
+function(add_desktop_test)
+    cmake_parse_arguments(ARG "" "NAME;TIMEOUT" "COMMAND;NEEDS;ENVIRONMENT;LABELS" ${ARGN})
+    get_property(display GLOBAL PROPERTY SUITE_NEXT_DISPLAY)
+    math(EXPR next "${display} + 1")
+    set_property(GLOBAL PROPERTY SUITE_NEXT_DISPLAY ${next})
+
+    set(missing "")
+    foreach(tool xvfb-run ${ARG_NEEDS})
+        string(MAKE_C_IDENTIFIER "SUITE_TOOL_${tool}" variable)
+        find_program(${variable} ${tool})
+        if(NOT ${variable})
+            list(APPEND missing ${tool})
+        endif()
+    endforeach()
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 120)
+    endif()
+    if(missing)
+        string(REPLACE ";" ", " missing "${missing}")
+        add_test(NAME ${ARG_NAME} COMMAND sh -c "echo 'SKIPPED: needs ${missing}, which scripts/packages.txt lists'; exit 77")
+        set_tests_properties(${ARG_NAME} PROPERTIES SKIP_RETURN_CODE 77 LABELS "desktop;${ARG_LABELS}")
+        return()
+    endif()
+    add_test(NAME ${ARG_NAME}
+             COMMAND ${SUITE_TOOL_xvfb_run} -a -n ${display} -s "-screen 0 1024x768x24 -dpi 96" ${ARG_COMMAND})
+    set_tests_properties(${ARG_NAME} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=xcb;${ARG_ENVIRONMENT}"
+        SKIP_RETURN_CODE 77
+        TIMEOUT ${ARG_TIMEOUT}
+        LABELS "desktop;${ARG_LABELS}")
+endfunction()
