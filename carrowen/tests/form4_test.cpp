@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
@@ -107,6 +108,78 @@ private Q_SLOTS:
         }
         QVERIFY(control<QLabel>("Label7")->alignment() & Qt::AlignHCenter);
         QVERIFY(control<QLabel>("Label8")->wordWrap());
+    }
+
+    void everyGreySurfaceIsTheGrey() {
+        const QImage image = m_form->grab().toImage();
+        // An empty label, and the frame's ground between the boxes and the buttons.
+        for (const QRect& area : {control<QLabel>("Label8")->geometry(), QRect(20, 205, 60, 30)}) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    QCOMPARE(image.pixelColor(x, y), QColor(192, 192, 192));
+                }
+            }
+        }
+    }
+
+    void frameOutlineRunsThroughItsCaption() {
+        const QImage image = m_form->grab().toImage();
+        const int middle = QFontMetrics(control<QGroupBox>("Frame1")->font()).height() / 2;
+        QCOMPARE(image.pixelColor(m_form->width() - 3, middle), QColor(128, 128, 128));
+        QCOMPARE(image.pixelColor(m_form->width() - 3, middle + 1), QColor(Qt::white));
+    }
+
+    void textsReadableUnderEveryScheme_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("default scheme") << false;
+        QTest::newRow("dark scheme") << true;
+    }
+    void textsReadableUnderEveryScheme() {
+        QFETCH(bool, dark);
+        const QPalette original = QApplication::palette();
+        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        m_form = std::make_unique<Form4>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        select("OPTPIS");
+        type("Text3", "7000");
+        type("Text4", "86");
+        click("Cmdcalculate");
+        box("Text3")->setFocus();
+        QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
+        select("OPTROD");
+        contrasts.insert(formstest::TextContrasts(m_form.get()));
+        QApplication::setPalette(original);
+        QCOMPARE(formstest::Unreadable(contrasts), QStringList());
+        for (const char* text : {"Label1", "Label5", "Label7", "Label8", "Label9", "OPTPIS", "Frame1"}) {
+            QVERIFY2(contrasts.contains(QString::fromLatin1(text)), text);
+        }
+    }
+
+    void choosingAnOptionLeavesTheFocusInTheFirstBox_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("click") << "click";
+        QTest::newRow("space") << "space";
+        QTest::newRow("arrow key") << "arrow";
+    }
+    void choosingAnOptionLeavesTheFocusInTheFirstBox() {
+        QFETCH(QString, way);
+        // Tab from the second box into the option group, as the instruction in Label9 says.
+        box("Text4")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused()->objectName(), QStringLiteral("OPTROD"));
+        if (way == QLatin1String("click")) {
+            select("OPTPIS");
+        } else if (way == QLatin1String("space")) {
+            QTest::keyClick(focused(), Qt::Key_Space);
+            QVERIFY(control<QRadioButton>("OPTROD")->isChecked());
+        } else {
+            QTest::keyClick(focused(), Qt::Key_Down);
+            QVERIFY(control<QRadioButton>("OPTPIS")->isChecked());
+        }
+        QCOMPARE(focused(), box("Text3"));
+        QTest::keyClicks(focused(), "7000");
+        QVERIFY(box("Text3")->text().contains(QStringLiteral("7000")));
     }
 
     void calculateWithNoOptionChangesNothing() {

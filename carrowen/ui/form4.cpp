@@ -3,7 +3,6 @@
 #include <carrowen/rod_ratio.h>
 #include <forms/box_numbers.h>
 #include <forms/form_builder.h>
-#include <forms/option_selected.h>
 #include <forms/placement.h>
 #include <forms/window_kind.h>
 
@@ -56,20 +55,21 @@ Form4::Form4(QWidget* parent)
     m_Label5 = form.label(m_Frame1, {"Label5", "", {120, 975, 2010, 360}, 5, kArial});
     m_Label2 = form.label(m_Frame1, {"Label2", "", {4680, 270, 1875, 330}, 4, kArial});
     m_Label1 = form.label(m_Frame1, {"Label1", "", {120, 255, 1905, 330}, 3, kArial});
-    form.applyTabOrder();
+    form.finish();
     m_Text3->setAccessibleName(QStringLiteral("Rod length or maximum revs"));
     m_Text4->setAccessibleName(QStringLiteral("Crank stroke or stroke length"));
 
-    for (QWidget* grey : std::initializer_list<QWidget*>{m_Frame1, m_Label9, m_Label8, m_Label7, m_Label6,
-                                                         m_Label5, m_Label2, m_Label1}) {
+    // The form's own grey lies under the options, which stand in front of the frame.
+    for (QWidget* grey : std::initializer_list<QWidget*>{this, m_Frame1, m_Label9, m_Label8, m_Label7,
+                                                         m_Label6, m_Label5, m_Label2, m_Label1}) {
         forms::SetBackColour(grey, forms::kGrey);
     }
     m_Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The frame fills the window; the options and the first box lie on the form, in front of it.
     m_Frame1->lower();
 
-    forms::OnSelected(m_OPTROD, this, &Form4::OPTROD_Click);
-    forms::OnSelected(m_OPTPIS, this, &Form4::OPTPIS_Click);
+    m_OPTROD->onSelected(this, &Form4::OPTROD_Click);
+    m_OPTPIS->onSelected(this, &Form4::OPTPIS_Click);
     connect(m_Cmdcalculate, &QPushButton::clicked, this, &Form4::Cmdcalculate_Click);
     connect(m_Cmdclear, &QPushButton::clicked, this, &Form4::Cmdclear_Click);
     connect(m_CmdQuit, &QPushButton::clicked, this, &Form4::CmdQuit_Click);

@@ -3,13 +3,14 @@
 // and a result label with an advice label. It reads the boxes, calls the computations and writes the
 // labels; it keeps no data beyond what its controls show.
 
+#include <forms/option_button.h>
+
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 class Form4 : public QWidget {
     Q_OBJECT
@@ -24,8 +25,8 @@ public:
     void CmdQuit_Click();
 
 private:
-    QRadioButton* m_OPTPIS;
-    QRadioButton* m_OPTROD;
+    forms::OptionButton* m_OPTPIS;
+    forms::OptionButton* m_OPTROD;
     QLineEdit* m_Text3;
     QGroupBox* m_Frame1;
     QPushButton* m_CmdQuit;

@@ -1,5 +1,6 @@
 #include <forms/default_button.h>
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -14,6 +15,17 @@ public:
         : QObject(form)
         , m_button(button) {
         form->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, &DefaultButtonFilter::showAsDefault);
+    }
+
+    // The default button looks it whenever the focus is in the form but not on another button, which
+    // Enter would press instead. (A button outside a dialog drops its default look for good when it
+    // loses the focus; this gives it back.)
+    void showAsDefault(QWidget*, QWidget* now) {
+        if (!m_button || !now || now->window() != m_button->window()) {
+            return;
+        }
+        m_button->setDefault(now == m_button || !qobject_cast<QPushButton*>(now));
     }
 
     bool eventFilter(QObject*, QEvent* event) override {

@@ -2,11 +2,8 @@
 
 #include <QComboBox>
 #include <QFont>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -78,27 +75,20 @@ QLineEdit* FormBuilder::textBox(QWidget* container, const Row& row) {
     return control;
 }
 
-QPushButton* FormBuilder::button(QWidget* container, const Row& row) {
-    auto* control = new QPushButton(row.caption, container);
-    // Enter and Space press the focused button; Enter elsewhere reaches only a default button, if the
-    // form names one (default_button.h).
-    control->setAutoDefault(true);
-    control->setFocusPolicy(Qt::StrongFocus);
+CommandButton* FormBuilder::button(QWidget* container, const Row& row) {
+    auto* control = new CommandButton(row.caption, container);
     setUp(control, container, row);
     return control;
 }
 
-QRadioButton* FormBuilder::option(QWidget* container, const Row& row) {
-    auto* control = new QRadioButton(row.caption, container);
-    control->setFocusPolicy(Qt::StrongFocus);
+OptionButton* FormBuilder::option(QWidget* container, const Row& row) {
+    auto* control = new OptionButton(row.caption, container);
     setUp(control, container, row);
     return control;
 }
 
-QGroupBox* FormBuilder::frame(QWidget* container, const Row& row) {
-    auto* control = new QGroupBox(row.caption, container);
-    control->setFocusPolicy(Qt::NoFocus);
-    control->setAutoFillBackground(true);
+Frame* FormBuilder::frame(QWidget* container, const Row& row) {
+    auto* control = new Frame(row.caption, container);
     setUp(control, container, row);
     return control;
 }
@@ -117,20 +107,32 @@ ShapeOutline* FormBuilder::shape(QWidget* container, const char* name, const Pla
     auto* control = new ShapeOutline(container);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(TwipsToPixels(place));
+    m_shapes.push_back(control);
     return control;
 }
 
-void FormBuilder::applyTabOrder() {
+void FormBuilder::finish() {
     std::stable_sort(m_tabStops.begin(), m_tabStops.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < m_tabStops.size(); ++i) {
         QWidget::setTabOrder(m_tabStops[i - 1].second, m_tabStops[i].second);
+    }
+    // An outline is drawn over the labels it surrounds, and under the controls that take input: the
+    // labels go under the first outline of their container, which lies under the later ones.
+    for (auto shape = m_shapes.rbegin(); shape != m_shapes.rend(); ++shape) {
+        for (QLabel* label : (*shape)->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            label->stackUnder(*shape);
+        }
     }
 }
 
 void SetBackColour(QWidget* control, const QColor& colour) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, colour);
+    // The forms' own text and 3D colours on it: a dark desktop scheme would put light text there.
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Light, Qt::white);
+    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }

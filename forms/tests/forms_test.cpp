@@ -59,7 +59,7 @@ private Q_SLOTS:
         QLineEdit* first = build.textBox(&form, {"First", "", {0, 300, 600, 300}, 1});
         build.label(&form, {"Label", "", {0, 600, 600, 300}, 2});
         QLineEdit* second = build.textBox(&form, {"Second", "", {0, 900, 600, 300}, 3});
-        build.applyTabOrder();
+        build.finish();
         auto nextStop = [](QWidget* w) {
             do {
                 w = w->nextInFocusChain();

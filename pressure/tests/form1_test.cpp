@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
@@ -151,12 +152,50 @@ private Q_SLOTS:
         QCOMPARE(box("Text2")->text(), German() ? QStringLiteral("14,696") : QStringLiteral("14.696"));
     }
 
-    void focusOrder() {
-        const QStringList order{"Text2", "Command1", "Combo1", "Combo2", "Text1"};
+    // Calculate shows as the default button wherever the focus is, also after passing through it.
+    void focusOrderKeepsTheDefaultButton() {
+        const QStringList order{"Text2", "Command1", "Combo1", "Combo2", "Text1", "Text2"};
         for (const QString& next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
+            QVERIFY(control<QPushButton>("Command1")->isDefault());
         }
+    }
+
+    // The outline's top edge runs through the middle of the caption, above the boxes it holds.
+    void framesHoldTheirBoxes() {
+        const QImage image = m_form->grab().toImage();
+        for (const char* name : {"Frame1", "Frame2"}) {
+            auto* frame = control<QGroupBox>(name);
+            const int edge = frame->y() + QFontMetrics(frame->font()).height() / 2;
+            QCOMPARE(image.pixel(frame->geometry().right() - 3, edge),
+                     frame->palette().color(QPalette::Dark).rgb());
+            for (QWidget* inside : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY(inside->y() > edge - frame->y() + 1);
+            }
+        }
+    }
+
+    void textsReadableUnderEveryScheme_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("default scheme") << false;
+        QTest::newRow("dark scheme") << true;
+    }
+    void textsReadableUnderEveryScheme() {
+        QFETCH(bool, dark);
+        const QPalette original = QApplication::palette();
+        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        m_form = std::make_unique<Form1>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        enter(QStringLiteral("1"));
+        calculate();
+        box("Text1")->setFocus();
+        const QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
+        QApplication::setPalette(original);
+        QCOMPARE(formstest::Unreadable(contrasts), QStringList());
+        QCOMPARE(contrasts.keys(),
+                 (QStringList{"Combo1", "Combo2", "Command1", "Frame1", "Frame2", "Text1", "Text2"}));
     }
 
     void monkeyLeavesTheWindowUsable() {

@@ -56,7 +56,7 @@ Form1::Form1(QWidget* parent)
     m_Text2 = form.textBox(m_Frame2, {"Text2", "0", {120, 240, 2535, 285}, 3});
     m_Combo2 = form.dropDownList(m_Frame2, {"Combo2", "", {120, 600, 2535, 315}, 6}, UnitNames());
     m_Command1 = form.button(this, {"Command1", "Calculate", {120, 1320, 5655, 375}, 4});
-    form.applyTabOrder();
+    form.finish();
     m_Text1->setAccessibleName(QStringLiteral("From value"));
     m_Combo1->setAccessibleName(QStringLiteral("From unit"));
     m_Text2->setAccessibleName(QStringLiteral("To value"));

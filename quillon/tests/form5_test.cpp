@@ -1,5 +1,6 @@
 #include "form5.h"
 
+#include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
@@ -203,6 +204,73 @@ private Q_SLOTS:
         QTest::keyClick(focused(), Qt::Key_Return);
         QCOMPARE(caption("Label3"), QString());
         QCOMPARE(box()->text(), QString());
+    }
+
+    void choosingAnOptionLeavesTheFocusInTheBox_data() {
+        QTest::addColumn<int>("key"); // 0: a left click
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("click") << 0 << "Option2";
+        QTest::newRow("space") << int(Qt::Key_Space) << "Option1";
+        QTest::newRow("down to the next in tab order") << int(Qt::Key_Down) << "Option2";
+        QTest::newRow("up, round to the last") << int(Qt::Key_Up) << "Option2";
+    }
+    void choosingAnOptionLeavesTheFocusInTheBox() {
+        QFETCH(int, key);
+        QFETCH(QString, selected);
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused()->objectName(), QStringLiteral("Option1"));
+        if (key == 0) {
+            select("Option2");
+        } else {
+            QTest::keyClick(focused(), Qt::Key(key));
+        }
+        QVERIFY(control<QRadioButton>(selected.toLatin1().constData())->isChecked());
+        QCOMPARE(focused(), box());
+        QTest::keyClicks(focused(), "6000");
+        QCOMPARE(box()->text(), QStringLiteral("6000"));
+    }
+
+    void defaultButtonLooksItUnlessAnotherButtonHasTheFocus() {
+        auto* calculate = control<QPushButton>("Command1");
+        const QStringList walk{"Option1", "Command1", "Command2", "Command3", "Text1"};
+        const QList<bool> looksDefault{true, true, false, false, true};
+        for (qsizetype i = 0; i < walk.size(); ++i) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCOMPARE(focused()->objectName(), walk[i]);
+            QCOMPARE(calculate->isDefault(), looksDefault[i]);
+        }
+    }
+
+    void outlineIsDrawnOverTheLabelItSurrounds() {
+        const QImage image = m_form->grab().toImage();
+        const QRect shape = control<QWidget>("Shape2")->geometry();
+        QVERIFY(control<QLabel>("Label2")->geometry().contains(shape.center().x(), shape.top()));
+        QCOMPARE(image.pixelColor(shape.center().x(), shape.top()), QColor(Qt::black));
+    }
+
+    void textsReadableUnderEveryScheme_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("default scheme") << false;
+        QTest::newRow("dark scheme") << true;
+    }
+    void textsReadableUnderEveryScheme() {
+        QFETCH(bool, dark);
+        const QPalette original = QApplication::palette();
+        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        m_form = std::make_unique<Form5>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        select("Option1");
+        QTest::keyClicks(box(), "6000");
+        click("Command1");
+        box()->setFocus();
+        const QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
+        QApplication::setPalette(original);
+        QCOMPARE(formstest::Unreadable(contrasts), QStringList());
+        for (const char* text :
+             {"Label1", "Label2", "Label3", "Label4", "Label5", "Option1", "Option2", "Command1"}) {
+            QVERIFY2(contrasts.contains(QString::fromLatin1(text)), text);
+        }
     }
 
     void tabWalksTheFocusOrder() {

@@ -3,7 +3,6 @@
 #include <forms/box_numbers.h>
 #include <forms/default_button.h>
 #include <forms/form_builder.h>
-#include <forms/option_selected.h>
 #include <forms/placement.h>
 #include <forms/window_kind.h>
 #include <quillon/lengths.h>
@@ -45,12 +44,12 @@ Form5::Form5(QWidget* parent)
     m_Label2 = form.label(this, {"Label2", "Enter R/P/M Here", {1800, 360, 2055, 255}, 2, kSansSerif});
     m_Label1 = form.label(
         this, {"Label1", "First Choose An Option You want To calculate", {720, 0, 4935, 375}, 1, kSansSerif});
-    form.applyTabOrder();
+    form.finish();
     m_Text1->setAccessibleName(m_Label2->text());
     forms::SetDefaultButton(this, m_Command1);
 
-    forms::OnSelected(m_Option1, this, &Form5::Option1_Click);
-    forms::OnSelected(m_Option2, this, &Form5::Option2_Click);
+    m_Option1->onSelected(this, &Form5::Option1_Click);
+    m_Option2->onSelected(this, &Form5::Option2_Click);
     connect(m_Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(m_Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(m_Command3, &QPushButton::clicked, this, &Form5::Command3_Click);

@@ -3,12 +3,13 @@
 // length, and labels for the value, its caption and advice. The primary length reads the box the
 // lenient way, the inlet length the strict way in the user's locale; the window keeps no data.
 
+#include <forms/option_button.h>
+
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 class Form5 : public QWidget {
     Q_OBJECT
@@ -26,8 +27,8 @@ private:
     QPushButton* m_Command3;
     QPushButton* m_Command2;
     QPushButton* m_Command1;
-    QRadioButton* m_Option2;
-    QRadioButton* m_Option1;
+    forms::OptionButton* m_Option2;
+    forms::OptionButton* m_Option1;
     QLineEdit* m_Text1;
     QLabel* m_Label5;
     QLabel* m_Label4;

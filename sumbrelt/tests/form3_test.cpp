@@ -4,6 +4,7 @@
 
 #include <forms/shape_outline.h>
 
+#include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
@@ -214,11 +215,52 @@ private Q_SLOTS:
         QVERIFY(!button("CmdPrint")->toolTip().isEmpty());
     }
 
-    void rightButtonPressCountsAndPostsNothing() {
-        QTest::mouseClick(button("CmdPrint"), Qt::RightButton);
+    void otherButtonPressCountsAndLeavesTheFocus_data() {
+        QTest::addColumn<int>("mouseButton");
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+    void otherButtonPressCountsAndLeavesTheFocus() {
+        QFETCH(int, mouseButton);
+        QTest::mouseClick(button("CmdPrint"), Qt::MouseButton(mouseButton));
         QCOMPARE(m_form->PrintPressCount(), 1);
         QCOMPARE(button("CmdPrint")->toolTip(), QStringLiteral("Print this list"));
         QVERIFY(!m_form->RecordWindow());
+        QCOMPARE(focused(), field("Text1"));
+        QTest::keyClicks(focused(), "7");
+        QCOMPARE(field("Text1")->text(), QStringLiteral("7"));
+        QTest::mouseClick(button("CmdClear"), Qt::MouseButton(mouseButton));
+        QCOMPARE(focused(), field("Text1"));
+    }
+
+    void textsReadableUnderEveryScheme_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("default scheme") << false;
+        QTest::newRow("dark scheme") << true;
+    }
+    void textsReadableUnderEveryScheme() {
+        QFETCH(bool, dark);
+        const QPalette original = QApplication::palette();
+        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        m_form = std::make_unique<Form3>();
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        fill(QStringLiteral("86"), QStringLiteral("86"), QStringLiteral("4"));
+        QTest::mouseClick(button("CmdCalculate"), Qt::LeftButton);
+        post();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form->RecordWindow()));
+        const QMap<QString, double> calculator = formstest::TextContrasts(m_form.get());
+        const QMap<QString, double> menu = formstest::TextContrasts(m_form->RecordWindow());
+        const std::optional<double> rows =
+            formstest::TextContrast(m_form->RecordWindow()->grab().toImage(),
+                                    records()->geometry().adjusted(0, 0, 0, -records()->height() + 40));
+        QApplication::setPalette(original);
+        QCOMPARE(formstest::Unreadable(calculator), QStringList());
+        QCOMPARE(formstest::Unreadable(menu), QStringList());
+        QVERIFY(calculator.contains(QStringLiteral("Label5")) &&
+                calculator.contains(QStringLiteral("Label1")));
+        QVERIFY(menu.contains(QStringLiteral("Mnu(6)")));
+        QVERIFY(rows && *rows >= 4.5);
     }
 
     void theTwentySixthPressWarnsOnce() {

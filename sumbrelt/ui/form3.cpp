@@ -59,7 +59,7 @@ Form3::Form3(QWidget* parent)
     form.shape(this, "Shape2", {1680, 2280, 1095, 735});
     form.shape(this, "Shape3", {3000, 2280, 1095, 735});
     form.shape(this, "Shape9", {4320, 2280, 1095, 735});
-    form.applyTabOrder();
+    form.finish();
     m_Text1->setAccessibleName(QStringLiteral("Bore Size"));
     m_Text2->setAccessibleName(QStringLiteral("Stroke Length"));
     m_Text3->setAccessibleName(QStringLiteral("Cylinders"));

@@ -81,14 +81,6 @@ void SetUpTrainerWindow(QWidget* window, const char* name) {
     window->setFixedSize(units.x(300), units.y(230));
 }
 
-void CentreTrainerWindow(QWidget* window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
-    const QSize outer = window->frameGeometry().size();
-    window->move(area.x() + (area.width() - outer.width()) / 2,
-                 area.y() + (area.height() - outer.height()) / 2);
-}
-
 QList<QWidget*> BuildControls(QWidget* window, std::span<const DialogControl> table) {
     const DialogUnits units(window->font());
     QList<QWidget*> controls;

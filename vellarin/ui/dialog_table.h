@@ -1,6 +1,6 @@
 #pragma once
 // The trainer's window layer: dialog units from the window font's metrics, the window conventions
-// (caption, font, fixed 300 x 230 client area, centred), and controls built from a table of rows
+// (caption, font, fixed 300 x 230 client area), and controls built from a table of rows
 // (id as objectName, kind, text, x, y, w, h), created in table order, which is also the tab order.
 // It knows nothing about what the controls do.
 
@@ -43,7 +43,6 @@ QFont TrainerFont();
 
 // Caption "Vellarin", the trainer font, a fixed client area of 300 x 230 units, no size grip.
 void SetUpTrainerWindow(QWidget* window, const char* name);
-void CentreTrainerWindow(QWidget* window);
 
 // Creates the rows' controls in order and returns them in that order.
 QList<QWidget*> BuildControls(QWidget* window, std::span<const DialogControl> table);

@@ -4,6 +4,8 @@
 #include "dialog_table.h"
 #include "lamp_icons.h"
 
+#include <desktop/placement.h>
+
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -59,6 +61,7 @@ InfoWindow::InfoWindow(QWidget* owner)
     ApplyDialogColours(this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
+    desktop::CentreOuter(this);
 }
 
 void InfoWindow::keyPressEvent(QKeyEvent* event) {
@@ -67,9 +70,4 @@ void InfoWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void InfoWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CentreTrainerWindow(this);
 }

@@ -4,6 +4,7 @@
 #include "dialog_table.h"
 #include "lamp_icons.h"
 
+#include <desktop/placement.h>
 #include <vellarin/light_tree_sequence.h>
 
 #include <QLabel>
@@ -64,7 +65,7 @@ LightTreeWindow::LightTreeWindow()
     }
     m_prompt = static_cast<QLabel*>(controls[33]);
     ApplyDialogColours(this);
-    CentreTrainerWindow(this);
+    desktop::CentreOuter(this);
 }
 
 void LightTreeWindow::ShowTreeState(int state) {

@@ -6,9 +6,12 @@
 #include "main_window.h"
 #include "trainer_state.h"
 
+#include <desktop/platform.h>
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    desktop::PreferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellarin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));

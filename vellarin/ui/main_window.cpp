@@ -6,6 +6,7 @@
 #include "lamp_icons.h"
 #include "trainer_state.h"
 
+#include <desktop/placement.h>
 #include <vellarin/estimator.h>
 
 #include <QKeyEvent>
@@ -58,6 +59,7 @@ MainWindow::MainWindow(TrainerState& state, QWidget* parent)
     connect(info, &QPushButton::clicked, this, &MainWindow::ShowInfo);
     connect(start, &QPushButton::clicked, this, &MainWindow::StartTrainer);
     m_weight->setFocus();
+    desktop::CentreOuter(this);
 }
 
 void MainWindow::CalculateEt() {
@@ -86,9 +88,4 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    CentreTrainerWindow(this);
 }

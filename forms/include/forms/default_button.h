@@ -1,6 +1,7 @@
 #pragma once
 // A form's default button: Enter pressed anywhere in the form clicks it, unless the focus is on
-// another button, which Enter presses instead. A form without one ignores Enter in its boxes.
+// another button, which Enter presses instead; it shows as the default whenever the focus is not on
+// another button. A form without one ignores Enter in its boxes.
 
 class QPushButton;
 class QWidget;

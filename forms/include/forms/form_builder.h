@@ -3,6 +3,9 @@
 // caption or text, the geometry in twips relative to the container, the font and the tab index, so a
 // form's constructor reads like its table. Handlers and behaviour stay with the form.
 
+#include <forms/command_button.h>
+#include <forms/frame.h>
+#include <forms/option_button.h>
 #include <forms/shape_outline.h>
 #include <forms/twips.h>
 
@@ -15,11 +18,8 @@
 #include <vector>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 class QWidget;
 
 namespace forms {
@@ -49,23 +49,26 @@ public:
 
     QLabel* label(QWidget* container, const Row& row);
     QLineEdit* textBox(QWidget* container, const Row& row); // name it after its label with setAccessibleName
-    QPushButton* button(QWidget* container, const Row& row);
-    QRadioButton* option(QWidget* container, const Row& row);
-    QGroupBox* frame(QWidget* container, const Row& row);
+    CommandButton* button(QWidget* container, const Row& row);
+    OptionButton* option(QWidget* container, const Row& row);
+    Frame* frame(QWidget* container, const Row& row);
     QComboBox* dropDownList(QWidget* container, const Row& row, const QStringList& items);
     ShapeOutline* shape(QWidget* container, const char* name, const Place& place);
 
-    // Chains the focusable controls in the order of their tab indexes; call once all rows are added.
-    void applyTabOrder();
+    // Call once all rows are added: chains the focusable controls in the order of their tab indexes,
+    // and stacks each outline over the labels beside it.
+    void finish();
 
 private:
     void setUp(QWidget* control, QWidget* container, const Row& row);
 
     QWidget* m_form;
     std::vector<std::pair<int, QWidget*>> m_tabStops;
+    std::vector<ShapeOutline*> m_shapes;
 };
 
-// Paints the control's background in the colour, as an opaque control of the forms does.
+// Paints the control's background in the colour, as an opaque control of the forms does, with the
+// forms' black text and 3D colours on it whatever the desktop's colour scheme.
 void SetBackColour(QWidget* control, const QColor& colour);
 
 } // namespace forms

@@ -1,7 +1,7 @@
 #pragma once
-// Placing a form on the primary screen by its outer (frame) rectangle: centred, or with its outer
-// top-left corner at a fixed point in twips. A window not yet shown has no known frame; it is placed
-// again once, when it is first shown and its frame is known.
+// Placing a form on the primary screen by its outer (frame) rectangle: centred (the frame asked of
+// the window manager first, desktop/placement.h), or with its outer top-left corner at a fixed point
+// in twips.
 
 class QWidget;
 

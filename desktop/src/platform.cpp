@@ -1,0 +1,20 @@
+#include <desktop/platform.h>
+
+#include <QByteArray>
+
+namespace desktop {
+
+void PreferX11OnWayland() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        return;
+    }
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                         qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    if (!wayland) {
+        return;
+    }
+    // Each list is tried in order: the X server when the desktop names one, Wayland as the fallback.
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland;xcb" : "xcb;wayland");
+}
+
+} // namespace desktop
