@@ -2,18 +2,22 @@
 # number: a server just shut down can still hold its number for a moment, and xvfb-run would then
 # start the test with no display. NEEDS names the programs the test runs besides xvfb-run; when one
 # is missing the test is still registered and reports itself skipped, saying which, so a machine
-# without them never passes silently.
+# without them never passes silently. OWN_DISPLAY: the command starts its own display server.
 #   add_desktop_test(NAME e2e_Carrowen COMMAND e2e/e2e.sh Carrowen ... NEEDS xdotool import)
 set_property(GLOBAL PROPERTY SUITE_NEXT_DISPLAY 200)
 
 function(add_desktop_test)
-    cmake_parse_arguments(ARG "" "NAME;TIMEOUT" "COMMAND;NEEDS;ENVIRONMENT;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "OWN_DISPLAY" "NAME;TIMEOUT" "COMMAND;NEEDS;ENVIRONMENT;LABELS" ${ARGN})
     get_property(display GLOBAL PROPERTY SUITE_NEXT_DISPLAY)
     math(EXPR next "${display} + 1")
     set_property(GLOBAL PROPERTY SUITE_NEXT_DISPLAY ${next})
 
     set(missing "")
-    foreach(tool xvfb-run ${ARG_NEEDS})
+    set(tools ${ARG_NEEDS})
+    if(NOT ARG_OWN_DISPLAY)
+        list(PREPEND tools xvfb-run)
+    endif()
+    foreach(tool ${tools})
         string(MAKE_C_IDENTIFIER "SUITE_TOOL_${tool}" variable)
         find_program(${variable} ${tool})
         if(NOT ${variable})
@@ -29,8 +33,12 @@ function(add_desktop_test)
         set_tests_properties(${ARG_NAME} PROPERTIES SKIP_RETURN_CODE 77 LABELS "desktop;${ARG_LABELS}")
         return()
     endif()
-    add_test(NAME ${ARG_NAME}
-             COMMAND ${SUITE_TOOL_xvfb_run} -a -n ${display} -s "-screen 0 1024x768x24 -dpi 96" ${ARG_COMMAND})
+    if(ARG_OWN_DISPLAY)
+        add_test(NAME ${ARG_NAME} COMMAND ${ARG_COMMAND})
+    else()
+        add_test(NAME ${ARG_NAME}
+                 COMMAND ${SUITE_TOOL_xvfb_run} -a -n ${display} -s "-screen 0 1024x768x24 -dpi 96" ${ARG_COMMAND})
+    endif()
     set_tests_properties(${ARG_NAME} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=xcb;${ARG_ENVIRONMENT}"
         SKIP_RETURN_CODE 77
