@@ -77,7 +77,7 @@ Quillon)
 Vellarin)
     w=$(window_named "Vellarin")
     keys ctrl+a; type_text 6000; keys Tab ctrl+a; type_text 50; keys Return
-    check estimate "$w" 100 240 250 32
+    check estimate "$w" 100 220 250 30
     ;;
 *)
     echo "no end-to-end scenario for $program"; exit 1 ;;

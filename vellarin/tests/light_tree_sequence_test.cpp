@@ -201,7 +201,7 @@ TEST(LightTreeSequenceEtTest, InfiniteEtShowsAWord) {
     }
     const auto texts = tree.Press(false, t + 200);
     ASSERT_TRUE(texts.has_value());
-    EXPECT_EQ(texts->etLine, "ET with Reaction Time:  Infinity");
+    EXPECT_EQ(texts->etLine, "ET with Reaction Time: Infinity");
     EXPECT_EQ(texts->lastLine, "Last Reaction Time: 0.7000");
 }
 

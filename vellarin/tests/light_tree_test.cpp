@@ -121,6 +121,48 @@ private Q_SLOTS:
         QCOMPARE(child(&window, QStringLiteral("151"))->text(), QStringLiteral("Last Reaction Time: 0.7000"));
     }
 
+    // A left click anywhere in the window is one press, the second of a double click too; other
+    // buttons are none. Clicks aim at what a person clicks: a lamp, a label, the white ground.
+    void clicksCountOnceWhereverTheyLand_data() {
+        QTest::addColumn<QString>("target"); // a control's id, or "" for the ground
+        QTest::addColumn<int>("mouseButton");
+        QTest::addColumn<bool>("twice");
+        QTest::addColumn<int>("state");
+        QTest::newRow("lamp") << "311" << int(Qt::LeftButton) << false << 1;
+        QTest::newRow("prompt") << "161" << int(Qt::LeftButton) << false << 1;
+        QTest::newRow("title") << "101" << int(Qt::LeftButton) << false << 1;
+        QTest::newRow("result line") << "150" << int(Qt::LeftButton) << false << 1;
+        QTest::newRow("ground") << "" << int(Qt::LeftButton) << false << 1;
+        QTest::newRow("double click on the ground") << "" << int(Qt::LeftButton) << true << 2;
+        QTest::newRow("double click on a lamp") << "374" << int(Qt::LeftButton) << true << 2;
+        QTest::newRow("right button") << "311" << int(Qt::RightButton) << false << 0;
+        QTest::newRow("middle button") << "" << int(Qt::MiddleButton) << true << 0;
+    }
+    void clicksCountOnceWhereverTheyLand() {
+        QFETCH(QString, target);
+        QFETCH(int, mouseButton);
+        QFETCH(bool, twice);
+        QFETCH(int, state);
+        QPointer<LightTreeWindow> window = new LightTreeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        LightTreeLoop loop(window, 16.1108f);
+        int seen = -1;
+        QTimer::singleShot(50, window, [&] {
+            QWidget* clicked = target.isEmpty() ? static_cast<QWidget*>(window) : child(window, target);
+            const QPoint at = target.isEmpty() ? QPoint(200, 300) : clicked->rect().center();
+            // As X delivers a double click: a press and a release, then the double click.
+            QTest::mouseClick(clicked, Qt::MouseButton(mouseButton), {}, at);
+            if (twice) {
+                QTest::mouseDClick(clicked, Qt::MouseButton(mouseButton), {}, at);
+            }
+            seen = loop.sequence().state();
+            window->close();
+        });
+        loop.Run();
+        QCOMPARE(seen, state);
+    }
+
     // A held key repeats, and every repeat is a press: staging twice, then the foul.
     void heldKeyRepeatsArePresses() {
         QPointer<LightTreeWindow> window = new LightTreeWindow();

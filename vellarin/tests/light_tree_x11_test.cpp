@@ -73,6 +73,42 @@ private Q_SLOTS:
         const float reaction = loop.sequence().history().slot(1);
         QVERIFY2(reaction > 0.5f && reaction < 1.5f, qPrintable(QString::number(reaction)));
     }
+
+    // Real clicks: on a lamp, on the prompt, a double click on the ground, a right click.
+    void realClicksDriveTheTree() {
+        QPointer<LightTreeWindow> window = new LightTreeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QString id = QString::number(window->winId());
+        LightTreeLoop loop(window, 16.1108f);
+        QStringList seen;
+        // Clicks, then reads the state once X has delivered them.
+        const auto clickAt = [&](const char* name, const char* button, const char* repeat) {
+            auto* control = window->findChild<QWidget*>(QString::fromLatin1(name));
+            const QPoint at = control ? control->mapTo(window, control->rect().center()) : QPoint(200, 300);
+            QProcess::execute(QStringLiteral("xdotool"),
+                              {"mousemove", "--sync", "--window", id, QString::number(at.x()),
+                               QString::number(at.y()), "click", "--repeat", QString::fromLatin1(repeat),
+                               "--delay", "80", QString::fromLatin1(button)});
+            QTest::qWait(150);
+            seen << QString::number(loop.sequence().state());
+        };
+        QTimer::singleShot(300, window, [&] {
+            QProcess::execute(QStringLiteral("xdotool"), {"windowfocus", "--sync", id});
+            clickAt("311", "1", "1");
+            clickAt("161", "1", "1");
+            QProcess::execute(QStringLiteral("xdotool"), {"key", "Escape"});
+            QTest::qWait(150);
+            clickAt("", "1", "2"); // the ground
+            clickAt("341", "3", "1");
+            window->close();
+        });
+        loop.Run();
+        // The right click comes while the first amber waits: it is no press, so no red light.
+        QCOMPARE(seen.mid(0, 3), (QStringList{"1", "2", "2"}));
+        QVERIFY2(seen.at(3) == QLatin1String("2") || seen.at(3) == QLatin1String("3"),
+                 qPrintable(seen.join(' ')));
+    }
 };
 
 QTEST_MAIN(LightTreeX11Test)

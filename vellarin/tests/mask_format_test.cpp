@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
     NonFinite, FormatUsingMaskTest,
     testing::Values(MaskCase{"###.##", std::numeric_limits<double>::infinity(), " Infinity"},
                     MaskCase{"###.##", -std::numeric_limits<double>::infinity(), " -Infinity"},
-                    MaskCase{"Last: #.####", std::numeric_limits<double>::quiet_NaN(),
-                             "Last:  Not a number"}));
+                    // The blank before the field is the blank before the word: never two.
+                    MaskCase{"Last: #.####", std::numeric_limits<double>::quiet_NaN(), "Last: Not a number"},
+                    MaskCase{"Last:#.####", std::numeric_limits<double>::infinity(), "Last: Infinity"}));
 
 } // namespace

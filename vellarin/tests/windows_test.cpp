@@ -1,4 +1,5 @@
 #include "info_window.h"
+#include "light_tree_window.h"
 #include "main_window.h"
 #include "number_field.h"
 #include "trainer_state.h"
@@ -76,8 +77,30 @@ private Q_SLOTS:
         QVERIFY(qAbs(field("201")->y() - client.height() * 102 / 230) <= 1);
         QVERIFY(qAbs(id("13")->width() - client.width() * 120 / 300) <= 1);
         QCOMPARE(m_main->font().family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(m_main->font().pointSize(), 8);
+        QCOMPARE(m_main->font().pointSizeF(), 7.5);
         QVERIFY(field("201")->alignment() & Qt::AlignHCenter);
+    }
+
+    // Every text of the three windows fits its label at 96 DPI, results as wide as they come in use.
+    void noTextIsClipped() {
+        InfoWindow info(m_main.get());
+        LightTreeWindow tree;
+        tree.SetResultText(150, QStringLiteral("ET with Reaction Time: 16.0675"));
+        tree.SetResultText(152, QStringLiteral("Average of Last Five: 0.4567"));
+        id<QLabel>("252")->setText(QStringLiteral("Estimated 1/4 mile speed:294.82 mph"));
+        QStringList clipped;
+        for (const QWidget* window : {static_cast<QWidget*>(m_main.get()), static_cast<QWidget*>(&info),
+                                      static_cast<QWidget*>(&tree)}) {
+            for (const QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+                const QSize needed(label->fontMetrics().horizontalAdvance(label->text()),
+                                   label->fontMetrics().height());
+                if (needed.width() > label->contentsRect().width() ||
+                    needed.height() > label->contentsRect().height()) {
+                    clipped << label->text();
+                }
+            }
+        }
+        QCOMPARE(clipped, QStringList());
     }
 
     void coloursFollowTheIds() {

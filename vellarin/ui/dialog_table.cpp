@@ -62,14 +62,17 @@ QRect DialogUnits::rect(int x, int y, int w, int h) const {
 }
 
 QFont TrainerFont() {
-    // Liberation Sans has the metrics the trainer was laid out with.
+    // Liberation Sans stands in for the 8-point bitmap font the trainer was laid out with. At 8
+    // points its text runs wider, against its own dialog units, than that font's did, and the
+    // longest info line would not fit; at 7.5 points every text fits its rectangle, and the window
+    // keeps the width that the original font gave it.
     static const bool substituted = [] {
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
         return true;
     }();
     (void)substituted;
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
+    font.setPointSizeF(7.5);
     return font;
 }
 

@@ -38,7 +38,7 @@ private:
     int m_baseY;
 };
 
-// The 8-point "MS Sans Serif" of every trainer window and control.
+// The "MS Sans Serif" of every trainer window and control, in the size its stand-in needs.
 QFont TrainerFont();
 
 // Caption "Vellarin", the trainer font, a fixed client area of 300 x 230 units, no size grip.

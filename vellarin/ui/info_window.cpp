@@ -25,11 +25,11 @@ constexpr std::array<const char*, 15> kTextLines = {
     "These formulas do not take in to account many things such as excess wheel spin while",
     "traveling down the track, or the gear ratios and tire size. In order to get accurate ETs and",
     "ESs as well as much much more, you need to use more advance software. Please check",
-    "the documentation that comes with this program for more details.",
-    "",
-    "Vellarin is brought to you by the Vellarin developers, who build tools for",
-    "people who build engines and race cars on the drag strip. Questions and",
-    "suggestions are welcome through the channels named in that documentation.",
+    "the user guide installed with this program for more details: user-guide.md in",
+    "share/doc/dragstrip-workshop under the folder it was installed in (/usr with",
+    "the Debian package). Vellarin is brought to you by the drag-strip workshop",
+    "developers, who build tools for people who build engines and race cars on the",
+    "drag strip.",
 };
 
 std::vector<DialogControl> InfoTable() {

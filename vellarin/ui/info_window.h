@@ -7,7 +7,7 @@
 // The makers' notice, shown by the main window and the info window alike.
 inline constexpr const char* kNoticeLines[4] = {
     "Copyright (C) 2026",
-    "the Vellarin developers.",
+    "the drag-strip workshop developers.",
     "All rights reserved.",
     "Free to use at home and in the pits.",
 };

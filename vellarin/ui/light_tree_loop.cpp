@@ -31,21 +31,22 @@ LightTreeLoop::LightTreeLoop(LightTreeWindow* window, float currentEt)
     , m_window(window)
     , m_sequence(currentEt) {}
 
-bool LightTreeLoop::InWindow(QObject* watched) const {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    return m_window && widget && widget->window() == m_window;
-}
-
 bool LightTreeLoop::eventFilter(QObject* watched, QEvent* event) {
     // The press is timed from here: the reading comes before anything else is looked at.
     const std::int64_t reading = CounterReading();
-    if (event->type() == QEvent::KeyPress && InWindow(watched)) {
+    // Only the window's own delivery counts: a press that a lamp or label passed on to it would
+    // otherwise count twice. (Its lamps and labels let the mouse through to it, and it has the keys.)
+    if (!m_window || watched != m_window) {
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!IsSystemKey(key)) {
             Press(key->key() == Qt::Key_Escape, reading);
         }
-    } else if (event->type() == QEvent::MouseButtonPress && InWindow(watched) &&
+    } else if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // The second press of a double click comes as a double click, and is a press all the same.
         Press(false, reading);
     }
     return false;

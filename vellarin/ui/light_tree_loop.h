@@ -1,8 +1,9 @@
 #pragma once
 // The light-tree phase: drives a LightTreeSequence from the steady clock and from the presses in the
 // window, polling the event queue without ever sleeping, until the window is closed. A press is a
-// key-down (repeats too) or a left-button press inside the window; Alt, F10 and keys held with Alt
-// are not. The clock is read before anything else is done for an event.
+// key-down (repeats too) or a left-button press anywhere inside the window (the second of a double
+// click too), counted once; Alt, F10 and keys held with Alt are not. The clock is read before anything else
+// is done for an event.
 
 #include <vellarin/light_tree_sequence.h>
 
@@ -37,7 +38,6 @@ protected:
 
 private:
     void Press(bool escape, std::int64_t reading);
-    bool InWindow(QObject* watched) const;
 
     QPointer<LightTreeWindow> m_window;
     vellarin::LightTreeSequence m_sequence;

@@ -64,6 +64,10 @@ LightTreeWindow::LightTreeWindow()
         m_results[i] = static_cast<QLabel*>(controls[30 + i]);
     }
     m_prompt = static_cast<QLabel*>(controls[33]);
+    // A click on a lamp or a label is a click on the window, where the light tree counts it.
+    for (QWidget* control : controls) {
+        control->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     ApplyDialogColours(this);
     desktop::CentreOuter(this);
 }

@@ -75,9 +75,18 @@ std::string ScaledDigits(double magnitude, int decimals) {
     return digits;
 }
 
+// The word that stands for an infinite or undefined value, with the one blank before it that a
+// number in that place has: the field's own fill, or the blank the text before it ends in.
+std::string NonFiniteText(const Field& field, double value) {
+    const bool spaced = !field.before.empty() && field.before.back() == ' ';
+    return std::string(spaced ? "" : " ") + (std::isnan(value) ? "Not a number"
+                                             : value < 0       ? "-Infinity"
+                                                               : "Infinity");
+}
+
 std::string FieldText(const Field& field, double value) {
     if (!std::isfinite(value)) {
-        return std::isnan(value) ? " Not a number" : (value < 0 ? " -Infinity" : " Infinity");
+        return NonFiniteText(field, value);
     }
     std::string scaled = ScaledDigits(std::fabs(value), field.decimals);
     const auto decimals = static_cast<std::size_t>(field.decimals);

@@ -3,8 +3,8 @@
 // one point ("###.##", "Last Reaction Time: #.####"). The value is taken to 19 significant digits,
 // rounded half up to the field's decimals, right-aligned with blanks, and the field widens when
 // the whole part needs more room. An infinite or undefined value writes "Infinity", "-Infinity" or
-// "Not a number" with a blank before it in place of the field, so a result line never shows a
-// number that is not there.
+// "Not a number" in place of the field, with one blank before it as a number there would have (the
+// text before the field may end in it), so a result line never shows a number that is not there.
 
 #include <string>
 #include <string_view>
