@@ -1,3 +1,5 @@
+#include "forms_accessibility.h"
+
 #include <forms/form_builder.h>
 
 #include <QComboBox>
@@ -33,6 +35,7 @@ QString WithoutAccessMarker(QString caption) {
 FormBuilder::FormBuilder(QWidget* form)
     : m_form(form) {
     InstallFontSubstitutes();
+    InstallFormsAccessibility();
 }
 
 void FormBuilder::setUp(QWidget* control, QWidget* container, const Row& row) {
@@ -55,13 +58,8 @@ void FormBuilder::setUp(QWidget* control, QWidget* container, const Row& row) {
     }
 }
 
-QLabel* FormBuilder::label(QWidget* container, const Row& row) {
-    auto* control = new QLabel(row.caption, container);
-    control->setTextFormat(Qt::PlainText);
-    control->setWordWrap(true);
-    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    control->setFocusPolicy(Qt::NoFocus);
-    control->setAutoFillBackground(true);
+Label* FormBuilder::label(QWidget* container, const Row& row) {
+    auto* control = new Label(row.caption, container);
     setUp(control, container, row);
     return control;
 }
@@ -93,12 +91,10 @@ Frame* FormBuilder::frame(QWidget* container, const Row& row) {
     return control;
 }
 
-QComboBox* FormBuilder::dropDownList(QWidget* container, const Row& row, const QStringList& items) {
-    auto* control = new QComboBox(container);
-    control->setEditable(false);
+DropDownList* FormBuilder::dropDownList(QWidget* container, const Row& row, const QStringList& items) {
+    auto* control = new DropDownList(container);
     control->addItems(items);
     control->setCurrentIndex(-1);
-    control->setFocusPolicy(Qt::StrongFocus);
     setUp(control, container, row);
     return control;
 }

@@ -1,5 +1,6 @@
 #include "form9.h"
 
+#include "record_list_accessible.h"
 #include "record_surface.h"
 
 #include <forms/message_box.h>
@@ -55,11 +56,20 @@ Form9::Form9(QWidget* parent)
 
     m_surface = new RecordSurface(this);
     setCentralWidget(m_surface);
+    InstallRecordListAccessibility();
+    m_surface->setAccessibleName(QStringLiteral("Records"));
+    QStringList columns;
+    for (QAction* heading : bar->actions().mid(1)) {
+        columns << heading->text().trimmed();
+    }
+    m_surface->setColumnNames(columns);
     // The client area below the menu bar has the size of the design.
     resize(forms::TwipsToPixels(5805, 5295) + QSize(0, bar->sizeHint().height()));
 
     connect(clear, &QAction::triggered, this, &Form9::MnuClear_Click);
-    connect(post, &QAction::triggered, this, &Form9::MnuPost_Click);
+    // Queued: chosen through a screen reader, the item returns at once, and the printer dialog then
+    // runs in the program's own loop, where the reader can reach it.
+    connect(post, &QAction::triggered, this, &Form9::MnuPost_Click, Qt::QueuedConnection);
     Form_Load();
 }
 

@@ -2,6 +2,7 @@
 
 #include <forms/twips.h>
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
@@ -54,19 +55,48 @@ void RecordSurface::printAtColumn(int column, const QString& text) {
         m_position.ry() += lineHeight();
     }
     m_position.setX(x);
-    m_drawn.push_back({m_position, text});
+    m_drawn.push_back({m_position, text, m_record});
     m_position.rx() += fontMetrics().horizontalAdvance(text);
     update();
 }
 
 void RecordSurface::endLine() {
     m_position = QPoint(0, m_position.y() + lineHeight());
+    ++m_record;
+    QAccessibleEvent added(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&added);
 }
 
 void RecordSurface::clear() {
     m_drawn.clear();
     m_position = QPoint();
+    m_record = 0;
     update();
+    QAccessibleEvent cleared(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&cleared);
+}
+
+QString RecordSurface::recordText(int record) const {
+    QStringList parts;
+    for (const Run& run : m_drawn) {
+        if (run.record == record) {
+            const auto column = static_cast<int>(parts.size());
+            const QString name = column < m_columnNames.size() ? m_columnNames[column] : QString();
+            parts << (name.isEmpty() ? run.text : name + QStringLiteral(": ") + run.text);
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QRect RecordSurface::recordRect(int record) const {
+    QRect area;
+    for (const Run& run : m_drawn) {
+        if (run.record == record) {
+            area |=
+                QRect(run.topLeft, QSize(qMax(1, fontMetrics().horizontalAdvance(run.text)), lineHeight()));
+        }
+    }
+    return area;
 }
 
 void RecordSurface::paintDrawn(QPainter& painter) const {

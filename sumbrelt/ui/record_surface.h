@@ -1,11 +1,13 @@
 #pragma once
 // The record window's drawing surface: text drawn at character columns stays drawn through
 // covering, minimising and resizing, and can be painted again on a printer at its resolution.
-// It keeps what was drawn and where, nothing else: no records, nothing read back.
+// It keeps what was drawn and where, line by line as the records were drawn, for the screen and
+// the printer to paint and for a screen reader to read (record_list_accessible.h).
 
 #include <QFont>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -24,6 +26,12 @@ public:
     void clear();
 
     QPoint drawingPosition() const { return m_position; }
+    void setColumnNames(const QStringList& names) { m_columnNames = names; }
+
+    // What a screen reader reads: the records drawn so far, each as its texts under their headings.
+    int recordCount() const { return m_record; }
+    QString recordText(int record) const;
+    QRect recordRect(int record) const;
     int columnX(int column) const;
     int lineHeight() const;
 
@@ -37,8 +45,11 @@ private:
     struct Run {
         QPoint topLeft;
         QString text;
+        int record; // the record it belongs to, counted from 0 since the last clear
     };
 
     std::vector<Run> m_drawn;
     QPoint m_position;
+    int m_record = 0;
+    QStringList m_columnNames;
 };

@@ -2,6 +2,8 @@
 
 #include "number_field.h"
 
+#include <desktop/window_accessibility.h>
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -77,6 +79,7 @@ QFont TrainerFont() {
 }
 
 void SetUpTrainerWindow(QWidget* window, const char* name) {
+    desktop::InstallWindowAccessibility();
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(QStringLiteral("Vellarin"));
     window->setFont(TrainerFont());

@@ -4,7 +4,9 @@
 // form's constructor reads like its table. Handlers and behaviour stay with the form.
 
 #include <forms/command_button.h>
+#include <forms/drop_down_list.h>
 #include <forms/frame.h>
+#include <forms/label.h>
 #include <forms/option_button.h>
 #include <forms/shape_outline.h>
 #include <forms/twips.h>
@@ -17,8 +19,6 @@
 #include <utility>
 #include <vector>
 
-class QComboBox;
-class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -47,12 +47,12 @@ class FormBuilder {
 public:
     explicit FormBuilder(QWidget* form);
 
-    QLabel* label(QWidget* container, const Row& row);
+    Label* label(QWidget* container, const Row& row);
     QLineEdit* textBox(QWidget* container, const Row& row); // name it after its label with setAccessibleName
     CommandButton* button(QWidget* container, const Row& row);
     OptionButton* option(QWidget* container, const Row& row);
     Frame* frame(QWidget* container, const Row& row);
-    QComboBox* dropDownList(QWidget* container, const Row& row, const QStringList& items);
+    DropDownList* dropDownList(QWidget* container, const Row& row, const QStringList& items);
     ShapeOutline* shape(QWidget* container, const char* name, const Place& place);
 
     // Call once all rows are added: chains the focusable controls in the order of their tab indexes,

@@ -1,0 +1,6 @@
+#pragma once
+// How a screen reader reads the record window: its drawing surface is a list, one entry per posted
+// record, each read as its texts under their headings ("Bore Size: 86, Stroke Length: 86,
+// Cylinders: 4, Cubic Capacity: 1998.49cc"); a cleared window reads as an empty list.
+
+void InstallRecordListAccessibility();
