@@ -1,8 +1,6 @@
 # Installs a program with its desktop entry, AppStream metainfo and icons under its reverse-DNS id.
 #   install_program(TARGET Carrowen NAME ... GENERIC ... COMMENT ... DESCRIPTION ...
 #                   ICONS scalable=data/app-icon.svg 32x32=data/app-icon-32.png)
-# The suite's documentation folder carries the package's name, as Debian's do.
-set(CMAKE_INSTALL_DOCDIR "share/doc/dragstrip-workshop" CACHE PATH "Documentation of the suite")
 include(GNUInstallDirs)
 set(SUITE_ID_PREFIX "org.dragstripworkshop")
 set(SUITE_VERSION "1.00")

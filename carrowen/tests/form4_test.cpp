@@ -283,7 +283,7 @@ private Q_SLOTS:
                                                       << " 0";
         QTest::newRow("speed beyond the float range") << "1e30"
                                                       << "1e30"
-                                                      << "Infinity";
+                                                      << " Infinity";
     }
     void pistonSpeed() {
         QFETCH(QString, revs);

@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MaxPistonSpeedTest, SpeedBeyondTheFloatRangeFails) {
     const numtext::CalcResult r = carrowen::MaxPistonSpeed(1e30, 1e30);
     EXPECT_TRUE(r.failed);
-    EXPECT_EQ(carrowen::PistonSpeedText(r.value), "Maximum piston speed in ft per min is,Infinity");
+    EXPECT_EQ(carrowen::PistonSpeedText(r.value), "Maximum piston speed in ft per min is, Infinity");
 }
 
 } // namespace

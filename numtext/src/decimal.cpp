@@ -22,7 +22,7 @@ Scientific ToScientific(double finiteValue, int significantDigits) {
     const std::size_t e = text.find('e');
     for (char c : text.substr(0, e)) {
         if (c != '.') {
-            result.digits.push_back(c);
+            result.buffer[result.count++] = c;
         }
     }
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),

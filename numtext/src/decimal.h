@@ -2,17 +2,21 @@
 // Decimal digits of a binary number and back, the common ground of the readers and the formatters.
 // Internal to numtext; callers use numtext.h.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace numtext::detail {
 
-// A finite value as d1.d2d3... x 10^exponent with a fixed count of significant digits.
+// A finite value as d1.d2d3... x 10^exponent with a fixed count of significant digits (at most 17).
+// Held in place: the formatters run billions of times in the exhaustive check.
 struct Scientific {
     bool negative = false;
-    std::string digits; // exactly the requested count, trailing zeros kept
+    std::array<char, 20> buffer{};
+    std::size_t count = 0; // exactly the requested count, trailing zeros kept
     int exponent = 0;
+    std::string_view digits() const { return {buffer.data(), count}; }
 };
 
 // Rounds the exact binary value to nearest (ties to even). Zero gives all-zero digits and exponent 0.

@@ -9,10 +9,13 @@ namespace numtext {
 
 std::string PlainNumberText(float value) {
     if (!std::isfinite(value)) {
-        return std::string(detail::NonFiniteText(value));
+        // In the place of a number, with the blank a number that is not negative has.
+        return (value < 0 ? "" : " ") + std::string(detail::NonFiniteText(value));
     }
     const detail::SignificantStyle style{7, 7, false, "."};
-    return (value < 0 ? "-" : " ") + detail::SignificantText(std::fabs(value), style);
+    std::string text(1, value < 0 ? '-' : ' ');
+    detail::AppendSignificantText(text, std::fabs(value), style);
+    return text;
 }
 
 std::string GeneralNumberText(double value, std::string_view decimalSeparator) {
@@ -20,7 +23,9 @@ std::string GeneralNumberText(double value, std::string_view decimalSeparator) {
         return std::string(detail::NonFiniteText(value));
     }
     const detail::SignificantStyle style{15, 15, true, decimalSeparator};
-    return (value < 0 ? "-" : "") + detail::SignificantText(std::fabs(value), style);
+    std::string text(value < 0 ? "-" : "");
+    detail::AppendSignificantText(text, std::fabs(value), style);
+    return text;
 }
 
 } // namespace numtext

@@ -10,22 +10,23 @@ constexpr int kSmallExponent = -4;
 
 } // namespace
 
-std::string SignificantText(double finiteValue, const SignificantStyle& style) {
+void AppendSignificantText(std::string& text, double finiteValue, const SignificantStyle& style) {
     if (finiteValue == 0) {
-        return "0";
+        text.push_back('0');
+        return;
     }
     Scientific d = ToScientific(finiteValue, style.digits);
-    while (d.digits.size() > 1 && d.digits.back() == '0') {
-        d.digits.pop_back();
+    while (d.count > 1 && d.buffer[d.count - 1] == '0') {
+        --d.count;
     }
-    const std::string_view digits = d.digits;
-    std::string text;
+    const std::string_view digits = d.digits();
     if (d.exponent >= style.exponentFrom || d.exponent < kSmallExponent) {
         text.append(digits.substr(0, 1));
         if (digits.size() > 1) {
             text.append(style.point).append(digits.substr(1));
         }
-        return text + ExponentText(d.exponent);
+        text.append(ExponentText(d.exponent));
+        return;
     }
     if (d.exponent >= 0) {
         const auto wholeLength = static_cast<std::size_t>(d.exponent) + 1;
@@ -35,14 +36,14 @@ std::string SignificantText(double finiteValue, const SignificantStyle& style) {
         } else if (digits.size() > wholeLength) {
             text.append(style.point).append(digits.substr(wholeLength));
         }
-        return text;
+        return;
     }
     if (style.zeroBeforePoint) {
         text.push_back('0');
     }
     text.append(style.point);
     text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    return text.append(digits);
+    text.append(digits);
 }
 
 } // namespace numtext::detail

@@ -14,7 +14,7 @@ struct SignificantStyle {
     std::string_view point; // decimal separator
 };
 
-// The magnitude of a finite value, without any sign.
-std::string SignificantText(double finiteValue, const SignificantStyle& style);
+// Appends the magnitude of a finite value, without any sign.
+void AppendSignificantText(std::string& text, double finiteValue, const SignificantStyle& style);
 
 } // namespace numtext::detail

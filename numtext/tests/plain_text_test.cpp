@@ -31,8 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
                     PlainCase{std::numeric_limits<float>::max(), " 3.402823E+38"},
                     PlainCase{-std::numeric_limits<float>::max(), "-3.402823E+38"},
                     PlainCase{std::numeric_limits<float>::denorm_min(), " 1.401298E-45"},
-                    PlainCase{std::numeric_limits<float>::infinity(), "Infinity"},
+                    // In the place of a number, with a number's leading blank.
+                    PlainCase{std::numeric_limits<float>::infinity(), " Infinity"},
                     PlainCase{-std::numeric_limits<float>::infinity(), "-Infinity"},
-                    PlainCase{std::numeric_limits<float>::quiet_NaN(), "Not a number"}));
+                    PlainCase{std::numeric_limits<float>::quiet_NaN(), " Not a number"}));
 
 } // namespace

@@ -1,118 +1,211 @@
 #include "reference_text.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace reference {
 namespace {
 
-// Wide enough for seven digits times 10^31.
-__extension__ typedef __int128 Int128;
+__extension__ typedef unsigned __int128 U128;
 
-struct SevenDigits {
-    bool negative;
-    long long mantissa; // d1d2...d7 as a whole number
-    int exponent;       // value = mantissa x 10^(exponent - 6)
+// A text put together in place: the exhaustive check makes billions of them.
+class Text {
+public:
+    Text& operator<<(std::string_view part) {
+        std::memcpy(m_chars + m_size, part.data(), part.size());
+        m_size += part.size();
+        return *this;
+    }
+    Text& operator<<(char c) {
+        m_chars[m_size++] = c;
+        return *this;
+    }
+    Text& Repeat(char c, std::size_t count) {
+        std::memset(m_chars + m_size, c, count);
+        m_size += count;
+        return *this;
+    }
+    std::string_view View() const { return {m_chars, m_size}; }
+    std::string Str() const { return std::string(m_chars, m_size); }
+
+private:
+    char m_chars[160];
+    std::size_t m_size = 0;
 };
 
-SevenDigits Split(float value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.6e", static_cast<double>(value));
-    SevenDigits d{buffer[0] == '-', 0, 0};
-    const char* p = buffer + (d.negative ? 1 : 0);
-    for (; *p != 'e'; ++p) {
-        if (*p != '.') {
-            d.mantissa = d.mantissa * 10 + (*p - '0');
-        }
-    }
-    d.exponent = std::atoi(p + 1);
-    return d;
-}
-
-std::string Digits(Int128 n) {
-    std::string text;
+// The decimal digits of n, without leading zeros ("0" for zero), in the buffer's tail.
+std::string_view Digits(U128 n, char (&buffer)[48]) {
+    char* p = buffer + sizeof buffer;
     do {
-        text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(n % 10)));
+        *--p = static_cast<char>('0' + static_cast<int>(n % 10));
         n /= 10;
     } while (n > 0);
-    return text;
+    return {p, static_cast<std::size_t>(buffer + sizeof buffer - p)};
 }
 
-Int128 Power10(int n) {
-    Int128 p = 1;
+U128 PowerOfTen(int n) {
+    U128 p = 1;
     while (n-- > 0) {
         p *= 10;
     }
     return p;
 }
 
+// round(digits x 10^k), halves rounded up, as whole and fraction digits split `places` from the
+// right: the whole part without leading zeros (empty for 0), the fraction exactly `places` long.
+void ScaledHalfUp(std::uint64_t digits, int k, int significant, int places, Text& whole, Text& fraction) {
+    char buffer[48];
+    std::string_view scaled;
+    std::size_t zeros = 0; // behind the digits, for k > 0
+    if (k >= 0) {
+        scaled = Digits(digits, buffer);
+        zeros = static_cast<std::size_t>(k);
+    } else if (-k > significant) {
+        scaled = "0"; // below half the smallest unit kept
+    } else {
+        const U128 unit = PowerOfTen(-k);
+        scaled = Digits((static_cast<U128>(digits) + unit / 2) / unit, buffer);
+    }
+    const std::size_t length = scaled.size() + zeros;
+    const auto decimals = static_cast<std::size_t>(places);
+    if (length <= decimals) { // only fraction digits, with zeros in front
+        fraction.Repeat('0', decimals - length) << scaled;
+        fraction.Repeat('0', zeros);
+        return;
+    }
+    // The fraction is the last `places` of scaled digits followed by the zeros.
+    const std::size_t wholeLength = length - decimals;
+    if (wholeLength <= scaled.size()) {
+        whole << scaled.substr(0, wholeLength);
+        fraction << scaled.substr(wholeLength);
+        fraction.Repeat('0', zeros);
+    } else {
+        whole << scaled;
+        whole.Repeat('0', wholeLength - scaled.size());
+        fraction.Repeat('0', decimals);
+    }
+    if (whole.View() == "0") {
+        whole = Text();
+    }
+}
+
+std::string_view NonFinite(float value) {
+    return std::isnan(value) ? "Not a number" : value < 0 ? "-Infinity" : "Infinity";
+}
+
 } // namespace
 
-std::string MaskText(int places, const std::string& tail, float value) {
-    const SevenDigits d = Split(value);
-    const int k = d.exponent - 6 + places; // value x 10^places = mantissa x 10^k
-    std::string whole;
-    std::string fraction;
-    if (k > 30) {
-        // Only whole numbers this large: mantissa followed by zeros, no fraction digits.
-        whole = std::to_string(d.mantissa) + std::string(static_cast<std::size_t>(d.exponent - 6), '0');
-        fraction.assign(static_cast<std::size_t>(places), '0');
-    } else {
-        Int128 scaled = 0;
-        if (k >= 0) {
-            scaled = static_cast<Int128>(d.mantissa) * Power10(k);
-        } else if (k >= -8) {
-            const Int128 p = Power10(-k);
-            scaled = (d.mantissa + p / 2) / p; // halves away from zero on the magnitude
-        }
-        const Int128 unit = Power10(places);
-        const Int128 w = scaled / unit;
-        if (w != 0) {
-            whole = Digits(w);
-        }
-        const std::string f = Digits(scaled % unit + unit); // a leading 1 keeps the zeros
-        fraction = f.substr(1);
+FloatTexts::FloatTexts(float value)
+    : m_value(value) {
+    if (std::isfinite(value)) {
+        m_exact = ExactLeading20(value);
+        m_seven = RoundToDigits(m_exact, 7);
     }
-    return (d.negative ? "-" : "") + whole + "." + fraction + tail;
+}
+
+std::string FloatTexts::Mask(int places, std::string_view tail) const {
+    if (!std::isfinite(m_value)) {
+        return std::string(NonFinite(m_value));
+    }
+    Text whole;
+    Text fraction;
+    ScaledHalfUp(m_seven.digits, m_seven.exponent - 6 + places, 7, places, whole, fraction);
+    Text text;
+    if (m_value < 0) {
+        text << '-';
+    }
+    text << whole.View() << '.' << fraction.View() << tail;
+    return text.Str();
+}
+
+std::string FloatTexts::Plain() const {
+    Text text;
+    if (!std::isfinite(m_value)) {
+        if (!(m_value < 0)) {
+            text << ' ';
+        }
+        text << NonFinite(m_value);
+        return text.Str();
+    }
+    text << (m_value < 0 ? '-' : ' ');
+    if (m_value == 0) {
+        return " 0";
+    }
+    char buffer[48];
+    std::string_view digits = Digits(m_seven.digits, buffer);
+    digits = digits.substr(0, digits.find_last_not_of('0') + 1);
+    const int exponent = m_seven.exponent;
+    if (exponent >= 7 || exponent < -4) {
+        text << digits.front();
+        if (digits.size() > 1) {
+            text << '.' << digits.substr(1);
+        }
+        char powerBuffer[48];
+        const std::string_view powerDigits = Digits(static_cast<U128>(std::abs(exponent)), powerBuffer);
+        text << (exponent < 0 ? "E-" : "E+");
+        if (powerDigits.size() < 2) {
+            text << '0';
+        }
+        text << powerDigits;
+        return text.Str();
+    }
+    if (exponent < 0) {
+        text << '.';
+        text.Repeat('0', static_cast<std::size_t>(-exponent - 1)) << digits;
+        return text.Str();
+    }
+    const auto wholeLength = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= wholeLength) {
+        text << digits;
+        text.Repeat('0', wholeLength - digits.size());
+    } else {
+        text << digits.substr(0, wholeLength) << '.' << digits.substr(wholeLength);
+    }
+    return text.Str();
+}
+
+std::string FloatTexts::Trainer(std::string_view prefix, int wholePlaces, int decimals) const {
+    Text text;
+    text << prefix;
+    if (!std::isfinite(m_value)) {
+        // The word takes one blank before it, which the prefix may already end in.
+        if (prefix.empty() || prefix.back() != ' ') {
+            text << ' ';
+        }
+        text << NonFinite(m_value);
+        return text.Str();
+    }
+    const Rounded nineteen = RoundToDigits(m_exact, 19);
+    Text whole;
+    Text fraction;
+    ScaledHalfUp(nineteen.digits, nineteen.exponent - 18 + decimals, 19, decimals, whole, fraction);
+    const std::size_t length = (m_value < 0 ? 1 : 0) +
+                               std::max<std::size_t>(whole.View().size(), wholePlaces >= 1 ? 1 : 0) + 1 +
+                               fraction.View().size();
+    const auto width = static_cast<std::size_t>(wholePlaces + 1 + decimals);
+    if (length < width) {
+        text.Repeat(' ', width - length);
+    }
+    if (m_value < 0) {
+        text << '-';
+    }
+    if (whole.View().empty() && wholePlaces >= 1) {
+        text << '0';
+    }
+    text << whole.View() << '.' << fraction.View();
+    return text.Str();
+}
+
+std::string MaskText(int places, std::string_view tail, float value) {
+    return FloatTexts(value).Mask(places, tail);
 }
 
 std::string PlainText(float value) {
-    if (value == 0) {
-        return " 0";
-    }
-    const SevenDigits d = Split(value);
-    char buffer[128];
-    std::string text;
-    if (d.exponent >= 7 || d.exponent < -4) {
-        std::snprintf(buffer, sizeof buffer, "%.6e", std::fabs(static_cast<double>(value)));
-        std::string mantissa(buffer, std::strchr(buffer, 'e'));
-        while (mantissa.back() == '0') {
-            mantissa.pop_back();
-        }
-        if (mantissa.back() == '.') {
-            mantissa.pop_back();
-        }
-        std::snprintf(buffer, sizeof buffer, "E%+03d", d.exponent);
-        text = mantissa + buffer;
-    } else {
-        const int decimals = d.exponent >= 6 ? 0 : 6 - d.exponent;
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(static_cast<double>(value)));
-        text = buffer;
-        if (text.find('.') != std::string::npos) {
-            while (text.back() == '0') {
-                text.pop_back();
-            }
-            if (text.back() == '.') {
-                text.pop_back();
-            }
-        }
-        if (text.rfind("0.", 0) == 0) {
-            text.erase(0, 1);
-        }
-    }
-    return (d.negative ? "-" : " ") + text;
+    return FloatTexts(value).Plain();
+}
+
+std::string TrainerMaskText(std::string_view prefix, int wholePlaces, int decimals, float value) {
+    return FloatTexts(value).Trainer(prefix, wholePlaces, decimals);
 }
 
 } // namespace reference

@@ -1,5 +1,7 @@
 #include <vellarin/mask_format.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -35,18 +37,22 @@ Field ParseMask(std::string_view mask) {
     return field;
 }
 
+// Room for the largest double's 309 whole digits, a carry and any decimals of a mask.
+using DigitBuffer = std::array<char, 400>;
+
 // round(|value| x 10^decimals), halves up, from the value's 19 significant digits, as digits.
-std::string ScaledDigits(double magnitude, int decimals) {
+std::string_view ScaledDigits(double magnitude, int decimals, DigitBuffer& out) {
     char buffer[48];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                          std::chars_format::scientific, kSignificantDigits - 1);
     (void)ec;
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t e = text.find('e');
-    std::string digits;
+    char digits[kSignificantDigits];
+    std::size_t count = 0;
     for (char c : text.substr(0, e)) {
         if (c != '.') {
-            digits.push_back(c);
+            digits[count++] = c;
         }
     }
     int exponent = 0;
@@ -54,64 +60,69 @@ std::string ScaledDigits(double magnitude, int decimals) {
 
     const long long keep = static_cast<long long>(exponent) + 1 + decimals;
     if (keep <= 0) {
-        return keep == 0 && digits.front() >= '5' ? "1" : "0";
+        return keep == 0 && digits[0] >= '5' ? "1" : "0";
     }
-    if (keep >= static_cast<long long>(digits.size())) {
-        return digits.append(static_cast<std::size_t>(keep) - digits.size(), '0');
+    char* const start = out.data() + 1; // one place in front for a carry
+    if (keep >= static_cast<long long>(count)) {
+        std::copy(digits, digits + count, start);
+        std::fill(start + count, start + keep, '0');
+        return {start, static_cast<std::size_t>(keep)};
     }
-    const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
-    digits.resize(static_cast<std::size_t>(keep));
-    if (up) {
-        std::size_t i = digits.size();
-        while (i > 0 && digits[i - 1] == '9') {
-            digits[--i] = '0';
-        }
-        if (i == 0) {
-            digits.insert(digits.begin(), '1');
-        } else {
-            ++digits[i - 1];
-        }
+    std::copy(digits, digits + keep, start);
+    if (digits[keep] < '5') {
+        return {start, static_cast<std::size_t>(keep)};
     }
-    return digits;
+    char* p = start + keep;
+    while (p > start && *(p - 1) == '9') {
+        *--p = '0';
+    }
+    if (p == start) {
+        out[0] = '1';
+        return {out.data(), static_cast<std::size_t>(keep) + 1};
+    }
+    ++*(p - 1);
+    return {start, static_cast<std::size_t>(keep)};
 }
 
 // The word that stands for an infinite or undefined value, with the one blank before it that a
 // number in that place has: the field's own fill, or the blank the text before it ends in.
-std::string NonFiniteText(const Field& field, double value) {
-    const bool spaced = !field.before.empty() && field.before.back() == ' ';
-    return std::string(spaced ? "" : " ") + (std::isnan(value) ? "Not a number"
-                                             : value < 0       ? "-Infinity"
-                                                               : "Infinity");
+void AppendNonFinite(const Field& field, double value, std::string& text) {
+    if (field.before.empty() || field.before.back() != ' ') {
+        text.push_back(' ');
+    }
+    text.append(std::isnan(value) ? "Not a number" : value < 0 ? "-Infinity" : "Infinity");
 }
 
-std::string FieldText(const Field& field, double value) {
+void AppendField(const Field& field, double value, std::string& text) {
     if (!std::isfinite(value)) {
-        return NonFiniteText(field, value);
+        AppendNonFinite(field, value, text);
+        return;
     }
-    std::string scaled = ScaledDigits(std::fabs(value), field.decimals);
+    DigitBuffer buffer;
+    const std::string_view scaled = ScaledDigits(std::fabs(value), field.decimals, buffer);
     const auto decimals = static_cast<std::size_t>(field.decimals);
-    if (scaled.size() <= decimals) {
-        scaled.insert(0, decimals + 1 - scaled.size(), '0');
-    }
-    std::string whole = scaled.substr(0, scaled.size() - decimals);
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    // The whole digits without leading zeros; an integer part of 0 still shows its digit.
+    std::string_view whole = scaled.size() > decimals ? scaled.substr(0, scaled.size() - decimals) : "";
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
     if (whole.empty() && field.wholePlaces >= 1) {
-        whole.push_back('0'); // an integer part of 0 still shows its digit
+        whole = "0";
     }
-    std::string text;
+    const std::size_t length = (value < 0 ? 1 : 0) + whole.size() + (field.point ? 1 + decimals : 0);
+    const auto width = static_cast<std::size_t>(field.wholePlaces + (field.point ? 1 : 0) + field.decimals);
+    if (length < width) {
+        text.append(width - length, ' ');
+    }
     if (value < 0) {
         text.push_back('-');
     }
-    text += whole;
+    text.append(whole);
     if (field.point) {
-        text += '.';
-        text.append(scaled, scaled.size() - decimals, decimals);
+        text.push_back('.');
+        if (scaled.size() < decimals) {
+            text.append(decimals - scaled.size(), '0');
+        }
+        text.append(scaled.substr(scaled.size() > decimals ? scaled.size() - decimals : 0));
     }
-    const auto width = static_cast<std::size_t>(field.wholePlaces + (field.point ? 1 : 0) + field.decimals);
-    if (text.size() < width) {
-        text.insert(0, width - text.size(), ' ');
-    }
-    return text;
 }
 
 } // namespace
@@ -121,9 +132,11 @@ std::string FormatUsingMask(std::string_view mask, double value) {
     if (field.before.size() == mask.size()) {
         return std::string(mask); // no field: the text alone
     }
-    std::string text(field.before);
-    text += FieldText(field, value);
-    text += field.after;
+    std::string text;
+    text.reserve(mask.size() + 16);
+    text.append(field.before);
+    AppendField(field, value, text);
+    text.append(field.after);
     return text;
 }
 
