@@ -1,3 +1,4 @@
+#include <forms/box_numbers.h>
 #include <forms/default_button.h>
 #include <forms/form_builder.h>
 #include <forms/message_box.h>
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -123,6 +125,58 @@ private Q_SLOTS:
         forms::CentreOnScreen(&window);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(window.frameGeometry().center().x(), screen.center().x());
+    }
+
+    // Whatever number a locale writes reads back as that number, with any Unicode blanks around
+    // it; a number no locale could have written (1, then a group separator, then 5) does not.
+    void everyLocaleReadsWhatItWrites() {
+        const QList<double> values{0,
+                                   1,
+                                   -1,
+                                   0.5,
+                                   -0.25,
+                                   6000,
+                                   14.696,
+                                   -2.04,
+                                   1234567.5,
+                                   -98765.4321,
+                                   1e-7,
+                                   3.141592653589793,
+                                   123456789012.25,
+                                   1.5e20,
+                                   -2.5e-12,
+                                   1.7976931348623157e308};
+        const QStringList blanks{" ", "\t", QString(QChar(0xa0)), QString(QChar(0x202f)),
+                                 QString(QChar(0x3000))};
+        const QList<QLocale> locales =
+            QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+        QVERIFY(locales.size() > 300);
+        QStringList wrong;
+        int n = 0;
+        for (const QLocale& locale : locales) {
+            const numtext::Notation notation = forms::NotationOf(locale);
+            for (double value : values) {
+                for (char format : {'f', 'g'}) {
+                    const QString blank = blanks[n++ % blanks.size()];
+                    const QString text =
+                        blank + locale.toString(value, format, QLocale::FloatingPointShortest) + blank;
+                    const numtext::StrictReading read =
+                        numtext::ReadLocaleNumber(text.toStdString(), notation);
+                    if (!read.ok() || read.value != value) {
+                        wrong << locale.name() + QStringLiteral(": ") + text;
+                    }
+                }
+            }
+            const QString unwritten = QStringLiteral("1") + locale.groupSeparator() + QStringLiteral("5");
+            if (!locale.groupSeparator().isEmpty() &&
+                numtext::ReadLocaleNumber(unwritten.toStdString(), notation).ok()) {
+                wrong << locale.name() + QStringLiteral(" reads ") + unwritten;
+            }
+        }
+        QVERIFY2(
+            wrong.isEmpty(),
+            qPrintable(
+                QStringLiteral("%1 texts, such as: %2").arg(wrong.size()).arg(wrong.mid(0, 8).join(" | "))));
     }
 
     void messageBoxHasTheProgramNameAndOneButton() {

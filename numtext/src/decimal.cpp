@@ -57,7 +57,7 @@ long long AppendExponentDigit(long long exponent, char digit) {
 
 std::optional<double> DecimalToDouble(bool negative, std::string_view intDigits, std::string_view fracDigits,
                                       long long exponent) {
-    const double zero = negative ? -0.0 : 0.0;
+    const double zero = 0.0; // -0 and a negative underflow are zero, without a sign
     while (!intDigits.empty() && intDigits.front() == '0') {
         intDigits.remove_prefix(1);
     }

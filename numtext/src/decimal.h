@@ -31,7 +31,7 @@ std::string ExponentText(int exponent);
 bool IsDigit(char c);
 
 // The double nearest to sign intDigits.fracDigits x 10^exponent; empty when beyond the double range.
-// Values too small for a double give a signed zero.
+// Zero, and values too small for a double, give zero without a sign.
 std::optional<double> DecimalToDouble(bool negative, std::string_view intDigits, std::string_view fracDigits,
                                       long long exponent);
 

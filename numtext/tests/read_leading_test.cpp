@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LeadingCase{"OctalStopsAt8", "&o178", 15}, LeadingCase{"HexNoDigits", "&H", 0},
                     LeadingCase{"AmpersandAlone", "&", 0}, LeadingCase{"AmpersandOther", "&X1", 0},
                     LeadingCase{"SignBeforeHex", "-&H10", 0}, LeadingCase{"Underflow", "1e-999", 0},
-                    LeadingCase{"NegativeUnderflow", "-1e-999", -0.0},
+                    LeadingCase{"NegativeUnderflow", "-1e-999", 0.0},
                     LeadingCase{"HugeExponentOfZero", "0e99999999999999999999", 0},
                     LeadingCase{"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
                     LeadingCase{"NulEnds",
@@ -76,6 +76,19 @@ TEST(ReadLeadingNumberTest, ReadsAMegabyteOfText) {
     EXPECT_FALSE(numtext::ReadLeadingNumber(std::string(1 << 20, '9')).has_value());
     // A long mantissa is still rounded correctly.
     EXPECT_EQ(numtext::ReadLeadingNumber("0.1" + std::string(5000, '0')), 0.1);
+}
+
+} // namespace
+
+namespace {
+
+// A typed -0, or a negative number too small for a double, is zero: no sign to turn a division by
+// it into minus infinity.
+TEST(ZeroReadingTest, ZeroHasNoSign) {
+    for (const char* text : {"-0", "-0.000", "-1e-999"}) {
+        EXPECT_FALSE(std::signbit(*numtext::ReadLeadingNumber(text))) << text;
+        EXPECT_FALSE(std::signbit(numtext::ReadLocaleNumber(text, {}).value)) << text;
+    }
 }
 
 } // namespace

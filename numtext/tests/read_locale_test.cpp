@@ -12,7 +12,10 @@ using numtext::ReadError;
 const Notation kEnglish{".", ","};
 const Notation kGerman{",", "."};
 const Notation kFrench{",", "\u202f"};
-const Notation kSwiss{".", "'"};
+const Notation kSwiss{".", "\u2019"};
+const Notation kIndian{".", ",", 3, 2, 3};
+const Notation kSwedish{",", "\u00a0", 3, 3, 3, "\u2212"};
+const Notation kArabic{"\u066b", "\u066c", 3, 3, 3, "\u061c-", "\u061c+", "E", U'\u0660'};
 
 struct StrictCase {
     const char* name;
@@ -47,7 +50,14 @@ INSTANTIATE_TEST_SUITE_P(
         StrictCase{"GermanGrouped", kGerman, "1.500,25", 1500.25},
         StrictCase{"FrenchNarrowSpace", kFrench, "1\u202f500,5", 1500.5},
         StrictCase{"FrenchTypedSpace", kFrench, "1 500,5", 1500.5},
-        StrictCase{"SwissApostrophe", kSwiss, "1'500.5", 1500.5}),
+        StrictCase{"SwissApostrophe", kSwiss, "1'500.5", 1500.5},
+        StrictCase{"SwissQuotationMark", kSwiss, "1\u2019500.5", 1500.5},
+        StrictCase{"FrenchPastedNoBreakSpace", kFrench, "1\u00a0500,5", 1500.5},
+        StrictCase{"IndianGroups", kIndian, "12,34,567.5", 1234567.5},
+        StrictCase{"SwedishMinus", kSwedish, "\u22121\u00a0500,5", -1500.5},
+        StrictCase{"SwedishTypedMinus", kSwedish, "-1 500,5", -1500.5},
+        StrictCase{"ArabicDigits", kArabic, "\u061c-\u0661\u066c\u0662\u0663\u0664\u066b\u0665", -1234.5},
+        StrictCase{"UnicodeBlanks", kEnglish, "\u3000\u00a014.7\u2003", 14.7}),
     kStrictName);
 
 struct FailureCase {
@@ -79,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"RpmBehind", kEnglish, "6000rpm", kMismatch},
                     FailureCase{"SecondPoint", kEnglish, "1.2.3", kMismatch},
                     FailureCase{"ShortGroup", kEnglish, "1,5", kMismatch},
+                    FailureCase{"IndianGroupingInEnglish", kEnglish, "12,34,567", kMismatch},
+                    FailureCase{"EnglishGroupingInIndian", kIndian, "1,234,567", kMismatch},
                     FailureCase{"LongGroup", kEnglish, "1,5000", kMismatch},
                     FailureCase{"LongFirstGroup", kEnglish, "1234,567", kMismatch},
                     FailureCase{"LeadingGroup", kEnglish, ",500", kMismatch},

@@ -101,6 +101,8 @@ private Q_SLOTS:
                                  << "Infinity";
         QTest::newRow("zero") << "0"
                               << "Infinity";
+        QTest::newRow("negative zero is zero") << "-0"
+                                               << "Infinity";
         QTest::newRow("beyond the double range") << "1e999"
                                                  << ".ins";
         QTest::newRow("very fast") << "500000"

@@ -56,7 +56,9 @@ TEST(LengthsTest, ZeroSpeedFailsWithInfinity) {
         EXPECT_TRUE(std::isinf(r.value) && r.value > 0);
     }
     EXPECT_EQ(quillon::PrimaryLengthText(quillon::PrimaryLength(0).value), "Infinity");
-    EXPECT_EQ(quillon::InletLengthText(quillon::InletLength(-0.0).value), "-Infinity");
+    // A speed of 0 whatever its sign: -0 too gives positive infinity.
+    EXPECT_EQ(quillon::InletLengthText(quillon::InletLength(-0.0).value), "Infinity");
+    EXPECT_EQ(quillon::PrimaryLengthText(quillon::PrimaryLength(-0.0).value), "Infinity");
 }
 
 TEST(LengthsTest, TinySpeedBeyondTheFloatRangeFails) {

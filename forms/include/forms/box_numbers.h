@@ -1,16 +1,18 @@
 #pragma once
 // Numbers from the text of a box: the lenient reading, the strict reading in the user's locale
-// notation (decimal and group separators as Qt reports them), and the notation itself, for
-// numtext, which knows no locale.
+// notation (separators, signs, digits and exponent as Qt writes them), and the notation itself,
+// for numtext, which knows no locale.
 
 #include <numtext/numtext.h>
 
 #include <optional>
 
 class QLineEdit;
+class QLocale;
 
 namespace forms {
 
+numtext::Notation NotationOf(const QLocale& locale);
 numtext::Notation UserNotation();
 
 std::optional<double> ReadLeading(const QLineEdit* box);

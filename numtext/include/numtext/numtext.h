@@ -12,12 +12,15 @@
 // - ReadLeadingNumber takes only E or e as the start of an exponent; D and d end the number (2d4 reads
 //   as 2), because nobody at the strip writes 2d4 for 20000.
 // - ReadLeadingNumber reads &H and &O numbers (either case) as unsigned whole numbers of any length.
-// - ReadLocaleNumber trims ASCII white space around the number; grouping separators must stand between
-//   groups of three digits in the whole part (1,500 and 12,345,678, not 1,5 or 15,00); a sign may only
-//   lead; a decimal point or digits may be missing on one side of the separator (.5 and 5. read);
-//   currency symbols, brackets and trailing signs are type mismatches. When the locale groups with a
-//   no-break space, a plain space is taken for it too, since that is what a user types.
-// - A number too small for a double reads as zero; only one too large overflows.
+// - ReadLocaleNumber reads whatever the locale writes: any Unicode space around the number; grouping
+//   separators only between groups of the locale's sizes in the whole part (1,500 and 12,345,678, or
+//   12,34,567 in Indian English; not 1,5 or 15,00); the locale's minus and plus signs, digits and
+//   exponent symbol, and the ASCII ones; a sign may only lead; a decimal point or digits may be
+//   missing on one side of the separator (.5 and 5. read); currency symbols, brackets and trailing
+//   signs are type mismatches. What people type for a separator is taken for it: a space for a
+//   no-break or thin space, an apostrophe for a right single quotation mark, and the reverse.
+// - A number too small for a double reads as zero; only one too large overflows. Zero is read
+//   without a sign: a typed -0 is 0.
 
 #include <optional>
 #include <string>
@@ -52,6 +55,13 @@ std::string PlainNumberText(float value);
 struct Notation {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
+    int groupSize = 3;        // digits in the group before the decimal separator
+    int higherGroupSize = 3;  // digits in each group before that one (2 in Indian English)
+    int leadingGroupMost = 3; // the most digits in the leading group (4 where 1234 567 is written)
+    std::string minusSign = "-";
+    std::string plusSign = "+";
+    std::string exponential = "E";
+    char32_t zeroDigit = U'0'; // the locale's own digits are this and the nine that follow it
 };
 
 enum class ReadError { TypeMismatch = 13, Overflow = 6 };

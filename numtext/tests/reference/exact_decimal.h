@@ -8,11 +8,13 @@
 
 namespace reference {
 
+__extension__ typedef unsigned __int128 Uint128;
+
 // |value| = 0.d1d2...d20... x 10^(exponent + 1): digits holds d1..d20 as a whole number in
 // [10^19, 10^20), beyond is true when a nonzero digit follows d20. Zero has digits 0.
 struct Leading20 {
     bool negative = false;
-    unsigned __int128 digits = 0;
+    Uint128 digits = 0;
     bool beyond = false;
     int exponent = 0; // decimal exponent of d1
 };
