@@ -12,14 +12,13 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$shots"' EXIT
 "$bin/$program" &
 pid=$!
 
-window_named() {
-    local found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [ -n "$found" ] && break
-        sleep 0.1
-    done
-    [ -n "$found" ] || { echo "$program: no window named $1"; exit 1; }
-    # Without a window manager nothing activates a new window; a user's click or the desktop would.
+source "$here/desktop.sh"
+
+# A program's window, focused: without a window manager nothing activates a new window; a user's
+# click or the desktop would.
+focused_window() {
+    local found
+    found=$(window_named "$1") || { echo "$program: no window named $1"; exit 1; }
     xdotool windowfocus --sync "$found"
     echo "$found"
 }
@@ -49,33 +48,33 @@ check() {
 
 case "$program" in
 Carrowen)
-    w=$(window_named "ROD TO CRANK")
+    w=$(focused_window "ROD TO CRANK")
     type_text 7000; keys Tab; type_text 86
     click "$w" 160 101           # Option Piston Speed
     keys alt+c
     check speed "$w" 16 120 439 24
     ;;
 Sumbrelt)
-    w=$(window_named "CUBIC")
+    w=$(focused_window "CUBIC")
     type_text 86; keys Tab; type_text 86; keys Tab; type_text 4; keys alt+c
     check capacity "$w" 48 120 260 17
     keys alt+p
-    r=$(window_named "Cubic Capacity Records")
+    r=$(focused_window "Cubic Capacity Records")
     check record "$r" 0 20 380 22
     ;;
 pressure)
-    w=$(window_named "Pressure Converter")
+    w=$(focused_window "Pressure Converter")
     keys ctrl+a; type_text 1
     keys Tab Tab Tab Tab Down Down Down Down Down Down Down Down Down Return
     check psi "$w" 208 24 169 19
     ;;
 Quillon)
-    w=$(window_named "INLET AND EXHAUSTS")
+    w=$(focused_window "INLET AND EXHAUSTS")
     type_text 6000; keys Tab space alt+a
     check primary "$w" 40 144 290 25
     ;;
 Vellarin)
-    w=$(window_named "Vellarin")
+    w=$(focused_window "Vellarin")
     keys ctrl+a; type_text 6000; keys Tab ctrl+a; type_text 50; keys Return
     check estimate "$w" 100 220 250 30
     ;;

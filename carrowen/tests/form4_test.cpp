@@ -129,15 +129,10 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(m_form->width() - 3, middle + 1), QColor(Qt::white));
     }
 
-    void textsReadableUnderEveryScheme_data() {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("default scheme") << false;
-        QTest::newRow("dark scheme") << true;
-    }
+    void textsReadableUnderEveryScheme_data() { formstest::AddSchemeRows(); }
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
-        const QPalette original = QApplication::palette();
-        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        const formstest::Scheme scheme(dark);
         m_form = std::make_unique<Form4>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -149,7 +144,6 @@ private Q_SLOTS:
         QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
         select("OPTROD");
         contrasts.insert(formstest::TextContrasts(m_form.get()));
-        QApplication::setPalette(original);
         QCOMPARE(formstest::Unreadable(contrasts), QStringList());
         for (const char* text : {"Label1", "Label5", "Label7", "Label8", "Label9", "OPTPIS", "Frame1"}) {
             QVERIFY2(contrasts.contains(QString::fromLatin1(text)), text);

@@ -176,15 +176,10 @@ private Q_SLOTS:
         }
     }
 
-    void textsReadableUnderEveryScheme_data() {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("default scheme") << false;
-        QTest::newRow("dark scheme") << true;
-    }
+    void textsReadableUnderEveryScheme_data() { formstest::AddSchemeRows(); }
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
-        const QPalette original = QApplication::palette();
-        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        const formstest::Scheme scheme(dark);
         m_form = std::make_unique<Form1>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -192,7 +187,6 @@ private Q_SLOTS:
         calculate();
         box("Text1")->setFocus();
         const QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
-        QApplication::setPalette(original);
         QCOMPARE(formstest::Unreadable(contrasts), QStringList());
         QCOMPARE(contrasts.keys(),
                  (QStringList{"Combo1", "Combo2", "Command1", "Frame1", "Frame2", "Text1", "Text2"}));

@@ -250,15 +250,10 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(shape.center().x(), shape.top()), QColor(Qt::black));
     }
 
-    void textsReadableUnderEveryScheme_data() {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("default scheme") << false;
-        QTest::newRow("dark scheme") << true;
-    }
+    void textsReadableUnderEveryScheme_data() { formstest::AddSchemeRows(); }
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
-        const QPalette original = QApplication::palette();
-        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        const formstest::Scheme scheme(dark);
         m_form = std::make_unique<Form5>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -267,7 +262,6 @@ private Q_SLOTS:
         click("Command1");
         box()->setFocus();
         const QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
-        QApplication::setPalette(original);
         QCOMPARE(formstest::Unreadable(contrasts), QStringList());
         for (const char* text :
              {"Label1", "Label2", "Label3", "Label4", "Label5", "Option1", "Option2", "Command1"}) {

@@ -233,15 +233,10 @@ private Q_SLOTS:
         QCOMPARE(focused(), field("Text1"));
     }
 
-    void textsReadableUnderEveryScheme_data() {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("default scheme") << false;
-        QTest::newRow("dark scheme") << true;
-    }
+    void textsReadableUnderEveryScheme_data() { formstest::AddSchemeRows(); }
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
-        const QPalette original = QApplication::palette();
-        QApplication::setPalette(dark ? formstest::DarkPalette() : QApplication::style()->standardPalette());
+        const formstest::Scheme scheme(dark);
         m_form = std::make_unique<Form3>();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -254,7 +249,6 @@ private Q_SLOTS:
         const std::optional<double> rows =
             formstest::TextContrast(m_form->RecordWindow()->grab().toImage(),
                                     records()->geometry().adjusted(0, 0, 0, -records()->height() + 40));
-        QApplication::setPalette(original);
         QCOMPARE(formstest::Unreadable(calculator), QStringList());
         QCOMPARE(formstest::Unreadable(menu), QStringList());
         QVERIFY(calculator.contains(QStringLiteral("Label5")) &&

@@ -5,7 +5,8 @@
 //
 // Choices made where the programs' rules leave room:
 // - A non-finite value is written as "Infinity", "-Infinity" or "Not a number" by all three formatters,
-//   with no mask tail and no leading blank, so nobody takes it for a number.
+//   with no mask tail, so nobody takes it for a number, but with the leading blank that a number in
+//   its place has (PlainNumberText's " Infinity").
 // - PlainNumberText and GeneralNumberText switch to the exponent form below 1E-04 as well as at their
 //   upper limits, so a tiny value never turns into a long run of zeros.
 // - Negative zero is written as zero, without a minus sign.

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTest>
 #include <QWidget>
 
 #include <cmath>
@@ -34,6 +35,29 @@ inline QPalette DarkPalette() {
     dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
     return dark;
 }
+
+// The schemes a window's texts are checked under, as the rows of a Qt Test table.
+inline void AddSchemeRows() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("default scheme") << false;
+    QTest::newRow("dark scheme") << true;
+}
+
+// While it lives, windows are drawn under the default or the dark scheme; then the application's
+// own palette comes back, also when a check failed.
+class Scheme {
+public:
+    explicit Scheme(bool dark)
+        : m_original(QApplication::palette()) {
+        QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
+    }
+    ~Scheme() { QApplication::setPalette(m_original); }
+    Scheme(const Scheme&) = delete;
+    Scheme& operator=(const Scheme&) = delete;
+
+private:
+    QPalette m_original;
+};
 
 inline double Contrast(const QColor& a, const QColor& b) {
     const auto luminance = [](const QColor& c) {
