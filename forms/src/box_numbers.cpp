@@ -11,7 +11,7 @@ namespace forms {
 namespace {
 
 // The digit groups of a number as the locale writes it, their sizes in digits (code points).
-QList<int> Groups(const QLocale& locale, qlonglong number) {
+QList<int> Groups(const QLocale& locale, qulonglong number) {
     QList<int> sizes;
     for (const QString& group : locale.toString(number).split(locale.groupSeparator())) {
         sizes << static_cast<int>(group.toUcs4().size());
@@ -25,14 +25,14 @@ void ReadGroupSizes(const QLocale& locale, numtext::Notation& notation) {
     if (locale.groupSeparator().isEmpty()) {
         return;
     }
-    const QList<int> ten = Groups(locale, Q_INT64_C(1234567890));
+    const QList<int> ten = Groups(locale, Q_UINT64_C(1234567890));
     if (ten.size() < 3) {
         return;
     }
     notation.groupSize = ten.at(ten.size() - 1);
     notation.higherGroupSize = ten.at(ten.size() - 2);
     notation.leadingGroupMost = notation.higherGroupSize;
-    qlonglong nines = 9;
+    qulonglong nines = 9; // unsigned: the step after the last one may wrap
     for (int digits = 1; digits <= 18; ++digits, nines = nines * 10 + 9) {
         const QList<int> groups = Groups(locale, nines);
         if (groups.size() > 1) {

@@ -29,6 +29,7 @@ bool IsSystemKey(const QKeyEvent* key) {
 LightTreeLoop::LightTreeLoop(LightTreeWindow* window, float currentEt)
     : QObject(nullptr)
     , m_window(window)
+    , m_windowObject(window)
     , m_sequence(currentEt) {}
 
 bool LightTreeLoop::eventFilter(QObject* watched, QEvent* event) {
@@ -36,7 +37,8 @@ bool LightTreeLoop::eventFilter(QObject* watched, QEvent* event) {
     const std::int64_t reading = CounterReading();
     // Only the window's own delivery counts: a press that a lamp or label passed on to it would
     // otherwise count twice. (Its lamps and labels let the mouse through to it, and it has the keys.)
-    if (!m_window || watched != m_window) {
+    // The window is compared as an object: it may be halfway through its destruction.
+    if (!m_windowObject || watched != m_windowObject) {
         return false;
     }
     if (event->type() == QEvent::KeyPress) {

@@ -40,5 +40,6 @@ private:
     void Press(bool escape, std::int64_t reading);
 
     QPointer<LightTreeWindow> m_window;
+    QPointer<QObject> m_windowObject; // for telling its events apart, never cast
     vellarin::LightTreeSequence m_sequence;
 };
