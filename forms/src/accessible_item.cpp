@@ -38,39 +38,30 @@ void AccessibleItem::doAction(const QString& name) {
     }
 }
 
-AccessibleItems::AccessibleItems(QAccessibleInterface* list, ItemSource* source)
-    : m_list(list)
-    , m_source(source) {}
+AccessibleItemList::AccessibleItemList(QWidget* list, QAccessible::Role role)
+    : QAccessibleWidget(list, role) {}
 
-AccessibleItems::~AccessibleItems() {
-    forget();
+AccessibleItemList::~AccessibleItemList() {
+    for (QAccessible::Id id : m_ids) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
 }
 
-QAccessibleInterface* AccessibleItems::item(int index) {
-    if (index < 0 || index >= m_source->itemCount()) {
+QAccessibleInterface* AccessibleItemList::child(int index) const {
+    if (index < 0 || index >= itemCount()) {
         return nullptr;
     }
+    auto* self = const_cast<AccessibleItemList*>(this); // the entries ask the list, which they do not change
     while (static_cast<int>(m_ids.size()) <= index) {
         m_ids.push_back(QAccessible::registerAccessibleInterface(
-            new AccessibleItem(m_list, m_source, static_cast<int>(m_ids.size()))));
+            new AccessibleItem(self, self, static_cast<int>(m_ids.size()))));
     }
     return QAccessible::accessibleInterface(m_ids[static_cast<std::size_t>(index)]);
 }
 
-int AccessibleItems::indexOf(const QAccessibleInterface* item) const {
-    for (std::size_t i = 0; i < m_ids.size(); ++i) {
-        if (QAccessible::accessibleInterface(m_ids[i]) == item) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-void AccessibleItems::forget() {
-    for (QAccessible::Id id : m_ids) {
-        QAccessible::deleteAccessibleInterface(id);
-    }
-    m_ids.clear();
+int AccessibleItemList::indexOfChild(const QAccessibleInterface* child) const {
+    const auto* item = dynamic_cast<const AccessibleItem*>(child);
+    return item && item->parent() == this ? item->index() : -1;
 }
 
 } // namespace forms

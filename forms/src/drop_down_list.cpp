@@ -3,16 +3,13 @@
 #include <forms/accessible_item.h>
 #include <forms/drop_down_list.h>
 
-#include <QAccessibleWidget>
-
 namespace forms {
 namespace {
 
-class DropDownAccessible : public QAccessibleWidget, public ItemSource {
+class DropDownAccessible : public AccessibleItemList {
 public:
     explicit DropDownAccessible(DropDownList* list)
-        : QAccessibleWidget(list, QAccessible::ComboBox)
-        , m_items(this, this) {}
+        : AccessibleItemList(list, QAccessible::ComboBox) {}
 
     DropDownList* list() const { return static_cast<DropDownList*>(widget()); }
 
@@ -22,9 +19,6 @@ public:
         }
         return QAccessibleWidget::text(t);
     }
-    int childCount() const override { return list()->count(); }
-    QAccessibleInterface* child(int index) const override { return m_items.item(index); }
-    int indexOfChild(const QAccessibleInterface* child) const override { return m_items.indexOf(child); }
     QStringList actionNames() const override { return {showMenuAction(), setFocusAction()}; }
     void doAction(const QString& name) override {
         if (name == showMenuAction()) {
@@ -40,9 +34,6 @@ public:
     bool itemChosen(int index) const override { return index == list()->currentIndex(); }
     bool itemsChoosable() const override { return true; }
     void chooseItem(int index) override { list()->setCurrentIndex(index); }
-
-private:
-    mutable AccessibleItems m_items;
 };
 
 } // namespace

@@ -4,21 +4,14 @@
 
 #include <forms/accessible_item.h>
 
-#include <QAccessibleWidget>
-
 namespace {
 
-class RecordListAccessible : public QAccessibleWidget, public forms::ItemSource {
+class RecordListAccessible : public forms::AccessibleItemList {
 public:
     explicit RecordListAccessible(RecordSurface* surface)
-        : QAccessibleWidget(surface, QAccessible::List)
-        , m_items(this, this) {}
+        : AccessibleItemList(surface, QAccessible::List) {}
 
     RecordSurface* surface() const { return static_cast<RecordSurface*>(widget()); }
-
-    int childCount() const override { return surface()->recordCount(); }
-    QAccessibleInterface* child(int index) const override { return m_items.item(index); }
-    int indexOfChild(const QAccessibleInterface* child) const override { return m_items.indexOf(child); }
 
     int itemCount() const override { return surface()->recordCount(); }
     QString itemName(int index) const override { return surface()->recordText(index); }
@@ -26,9 +19,6 @@ public:
         const QRect local = surface()->recordRect(index);
         return QRect(surface()->mapToGlobal(local.topLeft()), local.size());
     }
-
-private:
-    mutable forms::AccessibleItems m_items;
 };
 
 QAccessibleInterface* RecordListInterface(const QString& className, QObject* object) {

@@ -2,10 +2,12 @@
 // What a screen reader needs of a list whose entries are not widgets of their own (a drop-down
 // list's units, the record window's rows): one interface per entry, with its name, where it is,
 // whether it is the chosen one, and, where the list lets the user choose, a press action that
-// chooses it. AccessibleItems makes them on demand for the list's interface and releases them.
+// chooses it. AccessibleItemList is the list widget's interface with its entries as its children:
+// it makes their interfaces on demand and releases them.
 
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
+#include <QAccessibleWidget>
 
 #include <vector>
 
@@ -54,21 +56,19 @@ private:
     int m_index;
 };
 
-class AccessibleItems {
+class AccessibleItemList : public QAccessibleWidget, public ItemSource {
 public:
-    AccessibleItems(QAccessibleInterface* list, ItemSource* source);
-    ~AccessibleItems();
-    AccessibleItems(const AccessibleItems&) = delete;
-    AccessibleItems& operator=(const AccessibleItems&) = delete;
+    AccessibleItemList(QWidget* list, QAccessible::Role role);
+    ~AccessibleItemList() override;
+    AccessibleItemList(const AccessibleItemList&) = delete;
+    AccessibleItemList& operator=(const AccessibleItemList&) = delete;
 
-    QAccessibleInterface* item(int index);
-    int indexOf(const QAccessibleInterface* item) const;
-    void forget(); // after the entries changed: old interfaces go, new ones are made on demand
+    int childCount() const override { return itemCount(); }
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
 
 private:
-    QAccessibleInterface* m_list;
-    ItemSource* m_source;
-    std::vector<QAccessible::Id> m_ids;
+    mutable std::vector<QAccessible::Id> m_ids; // the entries' interfaces, made on demand
 };
 
 } // namespace forms
