@@ -1,6 +1,6 @@
-# A test on a real X server (Xvfb, 1024 x 768 at 96 DPI), started by xvfb-run from its own display
-# number: a server just shut down can still hold its number for a moment, and xvfb-run would then
-# start the test with no display. NEEDS names the programs the test runs besides xvfb-run; when one
+# A test on a real X server (Xvfb, 1024 x 768 at 96 DPI), started by e2e/desktop-test.sh through
+# xvfb-run from its own display number: a server just shut down can still hold its number for a
+# moment. Each run keeps its evidence in build/<preset>/desktop-evidence/NAME/<time>-<pid>. NEEDS names the programs the test runs besides xvfb-run; when one
 # is missing the test is still registered and reports itself skipped, saying which, so a machine
 # without them never passes silently. OWN_DISPLAY: the command starts its own display server.
 #   add_desktop_test(NAME e2e_Carrowen COMMAND e2e/e2e.sh Carrowen ... NEEDS xdotool import)
@@ -15,7 +15,7 @@ function(add_desktop_test)
     set(missing "")
     set(tools ${ARG_NEEDS})
     if(NOT ARG_OWN_DISPLAY)
-        list(PREPEND tools xvfb-run)
+        list(PREPEND tools xvfb-run import)
     endif()
     foreach(tool ${tools})
         string(MAKE_C_IDENTIFIER "SUITE_TOOL_${tool}" variable)
@@ -34,11 +34,11 @@ function(add_desktop_test)
         return()
     endif()
     if(ARG_OWN_DISPLAY)
-        add_test(NAME ${ARG_NAME} COMMAND ${ARG_COMMAND})
-    else()
-        add_test(NAME ${ARG_NAME}
-                 COMMAND ${SUITE_TOOL_xvfb_run} -a -n ${display} -s "-screen 0 1024x768x24 -dpi 96" ${ARG_COMMAND})
+        set(display own)
     endif()
+    add_test(NAME ${ARG_NAME}
+             COMMAND ${PROJECT_SOURCE_DIR}/e2e/desktop-test.sh ${PROJECT_BINARY_DIR}/desktop-evidence ${ARG_NAME}
+                     ${display} -- ${ARG_COMMAND})
     set_tests_properties(${ARG_NAME} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=xcb;${ARG_ENVIRONMENT}"
         SKIP_RETURN_CODE 77

@@ -1,37 +1,68 @@
 # Shared by the desktop tests: starting programs on the running X display, finding their windows,
 # and reading a window's place from outside, as the window manager and the user see it.
 
-# window_named PATTERN: the id of the newest visible window whose title matches.
-window_named() {
-    local found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [ -n "$found" ] && break
-        sleep 0.1
+# wait_until SECONDS COMMAND...: polls until the command succeeds; fails once the deadline passes.
+# The deadline is generous, as a busy machine or a sanitizer build starts programs slowly; a
+# condition that holds ends the wait at once.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.05
     done
-    [ -n "$found" ] || { echo "no window named $1" >&2; return 1; }
+}
+
+# keep_screen: the screen as it is now, kept with the run's evidence (see e2e/desktop-test.sh).
+keep_screen() {
+    [ -n "${SUITE_EVIDENCE_DIR:-}" ] || return 0
+    import -window root "$SUITE_EVIDENCE_DIR/screen.png" 2>/dev/null &&
+        echo "the screen at the failure: $SUITE_EVIDENCE_DIR/screen.png"
+}
+
+# on_exit COMMAND...: at the script's end, the screen kept if it failed, then the command (the
+# programs ended) run. Replaces any earlier EXIT trap.
+on_exit() {
+    # shellcheck disable=SC2064 # the command is fixed now
+    trap "status=\$?; [ \$status -eq 0 ] || [ \$status -eq 77 ] || keep_screen; $*" EXIT
+}
+
+newest_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1; }
+
+# window_named PATTERN [EXCEPT...]: the id of the newest visible window whose title matches, other
+# than the windows given.
+window_named() {
+    local pattern=$1 found=""
+    shift
+    other_window() {
+        found=$(newest_visible "$pattern") && [ -n "$found" ] && ! [[ " $* " == *" $found "* ]]
+    }
+    wait_until 30 other_window "$@" || { echo "no window named $pattern" >&2; return 1; }
     echo "$found"
+}
+
+# window_gone WINDOW: waits until the window is no longer visible.
+window_gone() {
+    shown() { xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1"; }
+    wait_until 30 eval "! shown $1" || { echo "window $1 is still shown" >&2; return 1; }
 }
 
 # start_window_manager: openbox, once it has announced itself on the root window.
 start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable &
     window_manager=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
-    done
-    echo "openbox did not start" >&2
-    return 1
+    announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    wait_until 30 announced || { echo "openbox did not start" >&2; return 1; }
 }
 
 # outer_rect WINDOW: "left top width height" of the window with the frame the window manager gave it.
 outer_rect() {
     local info x y w h l r t b
-    for _ in $(seq 50); do # the frame arrives a moment after the window is mapped
+    framed() { # the frame arrives a moment after the window is mapped
         IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p')
-        [ -n "$b" ] && break
-        sleep 0.1
-    done
+        [ -n "$b" ]
+    }
+    wait_until 30 framed "$1" || true
     info=$(xwininfo -id "$1")
     x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
     y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")

@@ -6,13 +6,12 @@
 set -euo pipefail
 program=$1 bin=$2 update=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
-shots=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$shots"' EXIT
+shots=${SUITE_EVIDENCE_DIR:-$(mktemp -d)}
+source "$here/desktop.sh"
 
 "$bin/$program" &
 pid=$!
-
-source "$here/desktop.sh"
+on_exit 'kill "$pid" 2>/dev/null || true'
 
 # A program's window, focused: without a window manager nothing activates a new window; a user's
 # click or the desktop would.
@@ -22,25 +21,32 @@ focused_window() {
     xdotool windowfocus --sync "$found"
     echo "$found"
 }
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.1; done; }
-type_text() { xdotool type --delay 30 "$1"; sleep 0.1; }
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.2; }
+# The X server queues the events in the order they are sent, and the program reads them in that
+# order, so no key needs to wait for the one before it.
+keys() { xdotool key "$@"; }
+type_text() { xdotool type --delay 30 "$1"; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-# check NAME WINDOW X Y W H: the window's rectangle must look like e2e/references/PROGRAM-NAME.png.
+# check NAME WINDOW X Y W H: the window's rectangle must come to look like
+# e2e/references/PROGRAM-NAME.png once the program has drawn what the input asked for.
 check() {
-    local name=$1 window=$2 reference="$here/references/$program-$1.png"
-    sleep 0.4
-    import -window "$window" -crop "${5}x${6}+${3}+${4}" +repage "$shots/$name.png"
-    if [ "$update" = "--update" ]; then
-        cp "$shots/$name.png" "$reference"
-        echo "$program: wrote $reference"
+    local name=$1 window=$2 reference="$here/references/$program-$1.png" differing=""
+    if [ "$update" = "--update" ]; then # once two looks in a row agree, the drawing is done
+        settled() {
+            import -window "$window" -crop "${5}x${6}+${3}+${4}" +repage "$shots/$name.png"
+            cmp -s "$shots/$name.png" "$reference" || { cp "$shots/$name.png" "$reference"; return 1; }
+        }
+        wait_until 30 settled "$@"
+        echo "$program: wrote $reference (look at it)"
         return
     fi
-    local differing
-    differing=$(compare -metric AE -fuzz 20% "$shots/$name.png" "$reference" null: 2>&1 || true)
-    if [ "${differing%%.*}" -gt 25 ] 2>/dev/null || ! [[ "$differing" =~ ^[0-9] ]]; then
-        cp "$shots/$name.png" "/tmp/e2e-$program-$name.png"
-        echo "$program: $name differs from its reference in $differing pixels (see /tmp/e2e-$program-$name.png)"
+    looks_right() {
+        import -window "$window" -crop "${5}x${6}+${3}+${4}" +repage "$shots/$name.png"
+        differing=$(compare -metric AE -fuzz 20% "$shots/$name.png" "$reference" null: 2>&1 || true)
+        [[ "$differing" =~ ^[0-9] ]] && [ "${differing%%.*}" -le 25 ]
+    }
+    if ! wait_until 30 looks_right "$@"; then
+        echo "$program: $name differs from its reference in $differing pixels (see $shots/$name.png)"
         exit 1
     fi
     echo "$program: $name as expected"

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/desktop.sh"
 failures=0
 pids=()
-trap 'kill "${pids[@]}" "${window_manager:-}" 2>/dev/null || true' EXIT
+on_exit 'kill "${pids[@]}" "${window_manager:-}" 2>/dev/null || true'
 start_window_manager
 
 # expect_centred WHAT WINDOW
@@ -54,16 +54,12 @@ start Vellarin
 main=$(window_named "^Vellarin$")
 expect_centred "Vellarin's main window" "$main"
 xdotool windowactivate --sync "$main" key alt+a
-sleep 0.5
-info=$(window_named "^Vellarin$")
-[ "$info" != "$main" ] || { echo "FAIL: the info window did not open"; exit 1; }
+info=$(window_named "^Vellarin$" "$main") || { echo "FAIL: the info window did not open"; exit 1; }
 expect_centred "Vellarin's info window" "$info"
-xdotool key Return
-sleep 0.5
+xdotool windowactivate --sync "$info" key Return
+window_gone "$info" || { echo "FAIL: Enter did not close the info window"; exit 1; }
 xdotool windowactivate --sync "$main" key alt+s
-sleep 0.5
-tree=$(window_named "^Vellarin$")
-[ "$tree" != "$main" ] || { echo "FAIL: the light tree did not open"; exit 1; }
+tree=$(window_named "^Vellarin$" "$main") || { echo "FAIL: the light tree did not open"; exit 1; }
 expect_centred "Vellarin's light tree" "$tree"
 
 [ $failures -eq 0 ] || exit 1

@@ -65,10 +65,12 @@ std::optional<QMargins> AskX11Frame(xcb_connection_t* connection, std::uint32_t 
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
 
-    // The window manager answers in a few milliseconds; one that never does leaves the placing to
-    // the show.
+    // The window manager answers in a few milliseconds, or, on a busy machine or while it is still
+    // starting, when it is next scheduled. Waiting for it delays nothing the user sees, as the window
+    // appears only once the same window manager has handled the show that follows. One that never
+    // answers leaves the placing to the show.
     const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     do {
         const std::vector<std::uint32_t> frame = Values(connection, window, extents);
         if (frame.size() == 4) { // left, right, top, bottom

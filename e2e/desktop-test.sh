@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs one desktop test so that every run keeps its evidence in a folder of its own under the build
+# folder: the test's output with the programs' standard error (output.log), the X server's own log
+# (xserver.log) and, when the test fails, the screen at the moment of failure (screen.png, taken by
+# the test's own script where it can, else here as the test ends). A later run never overwrites an
+# earlier one's folder.
+#   e2e/desktop-test.sh EVIDENCE_ROOT NAME DISPLAY -- COMMAND...
+# DISPLAY is the number Xvfb starts from (xvfb-run -a moves past a number in use), or "own" for a
+# command that starts its own display server and keeps its log in $SUITE_EVIDENCE_DIR itself.
+set -uo pipefail
+
+if [ "${1:-}" = --inside ]; then # on the display, in the run's folder
+    shift 2
+    "$@" >"$SUITE_EVIDENCE_DIR/output.log" 2>&1
+    status=$?
+    if [ $status -ne 0 ] && [ $status -ne 77 ] && [ ! -e "$SUITE_EVIDENCE_DIR/screen.png" ] && [ -n "${DISPLAY:-}" ]; then
+        import -window root "$SUITE_EVIDENCE_DIR/screen.png" 2>/dev/null || true
+    fi
+    exit $status
+fi
+
+root=$1 name=$2 display=$3
+shift 4
+run="$root/$name/$(date +%Y%m%d-%H%M%S)-$$"
+mkdir -p "$run"
+export SUITE_EVIDENCE_DIR=$run
+if [ "$display" = own ]; then
+    "$0" --inside -- "$@"
+else
+    # Without -noreset the server resets each time its last client leaves, and a program that
+    # connects during the reset is turned away ("could not connect to display").
+    xvfb-run -a -n "$display" -e "$run/xserver.log" -s "-screen 0 1024x768x24 -dpi 96 -noreset" \
+        "$0" --inside -- "$@"
+fi
+status=$?
+cat "$run/output.log" 2>/dev/null
+if [ $status -ne 0 ] && [ $status -ne 77 ]; then
+    for log in "$run"/*.log; do
+        [ "$log" = "$run/output.log" ] || [ ! -s "$log" ] || { printf '\n-- the end of %s:\n' "$log"; tail -n 15 "$log"; }
+    done
+    printf '\nFAILED (exit %d); the evidence is kept in %s:\n' $status "$run"
+    (cd "$run" && ls -1)
+fi
+exit $status
