@@ -25,7 +25,7 @@ focused_window() {
 # order, so no key needs to wait for the one before it.
 keys() { xdotool key "$@"; }
 type_text() { xdotool type --delay 30 "$1"; }
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; }
 
 # check NAME WINDOW X Y W H: the window's rectangle must come to look like
 # e2e/references/PROGRAM-NAME.png once the program has drawn what the input asked for.
@@ -81,7 +81,10 @@ Quillon)
     ;;
 Vellarin)
     w=$(focused_window "Vellarin")
-    keys ctrl+a; type_text 6000; keys Tab ctrl+a; type_text 50; keys Return
+    # A right press on Calculate ET and a middle one on Start press nothing and leave the typing
+    # in the weight field.
+    keys ctrl+a; type_text 60; click "$w" 225 204 3; click "$w" 322 274 2; type_text 00
+    keys Tab ctrl+a; type_text 50; keys Return
     check estimate "$w" 100 220 250 30
     ;;
 *)

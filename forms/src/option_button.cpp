@@ -1,13 +1,14 @@
 #include <forms/option_button.h>
 
+#include <desktop/press_focus.h>
+
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 namespace forms {
 
 OptionButton::OptionButton(const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent) {
-    setFocusPolicy(Qt::TabFocus); // the left press gives the focus below, no other press does
+    desktop::FocusOnLeftPressOnly(this);
 }
 
 // The next option of the same group along the tab order, the first after the last.
@@ -37,13 +38,6 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
         next->setChecked(true);
     }
     event->accept();
-}
-
-void OptionButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        setFocus(Qt::MouseFocusReason);
-    }
-    QRadioButton::mousePressEvent(event);
 }
 
 } // namespace forms

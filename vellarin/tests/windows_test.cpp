@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -193,6 +194,33 @@ private Q_SLOTS:
         QCOMPARE(m_state.currentEt, 16.1108f);
     }
 
+    // Only a left press presses a button and takes the focus; after a right or middle one, typing
+    // goes on where it was.
+    void onlyALeftPressTakesTheFocus_data() {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<Qt::MouseButton>("mouse");
+        QTest::newRow("right on Calculate ET") << QByteArray("1") << Qt::RightButton;
+        QTest::newRow("middle on Calculate ET") << QByteArray("1") << Qt::MiddleButton;
+        QTest::newRow("right on Info") << QByteArray("12") << Qt::RightButton;
+        QTest::newRow("middle on Start") << QByteArray("13") << Qt::MiddleButton;
+        QTest::newRow("left on Calculate ET") << QByteArray("1") << Qt::LeftButton;
+    }
+    void onlyALeftPressTakesTheFocus() {
+        QFETCH(QByteArray, button);
+        QFETCH(Qt::MouseButton, mouse);
+        retype("201", "60");
+        field("201")->setFocus();
+        QSignalSpy clicked(id<QPushButton>(button.constData()), &QAbstractButton::clicked);
+        QTest::mouseClick(id(button.constData()), mouse);
+        const bool left = mouse == Qt::LeftButton;
+        QCOMPARE(clicked.count(), left ? 1 : 0);
+        QCOMPARE(QApplication::focusWidget(), left ? id(button.constData()) : field("201"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+        QCOMPARE(field("201")->text(), left ? QStringLiteral("60") : QStringLiteral("607"));
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_state.startRequested);
+    }
+
     void closingEndsWithoutTheLightTree() {
         m_main->close();
         QVERIFY(!m_main->isVisible());
@@ -219,9 +247,11 @@ private Q_SLOTS:
             }
             const QList<QLabel*> lines = info->findChildren<QLabel*>(QStringLiteral("102"));
             seen = QString::number(lines.size()) + QLatin1Char('|') + lines[10]->text();
-            // The main window takes no keys meanwhile, and Escape leaves the info window open.
+            // The main window takes no keys meanwhile, and neither Escape nor a right press on OK
+            // closes the info window.
             QTest::keyClick(m_main->windowHandle(), Qt::Key_S, Qt::AltModifier);
             QTest::keyClick(info, Qt::Key_Escape);
+            QTest::mouseClick(id("1", info), Qt::RightButton);
             seen += info->isVisible() ? QStringLiteral("|open") : QStringLiteral("|closed");
             QTest::keyClick(info, Qt::Key_Return);
         });

@@ -2,6 +2,7 @@
 
 #include "number_field.h"
 
+#include <desktop/press_focus.h>
 #include <desktop/window_accessibility.h>
 
 #include <QFontMetrics>
@@ -32,7 +33,7 @@ QWidget* MakeControl(QWidget* window, const DialogControl& row) {
     case ControlKind::Button: {
         auto* button = new QPushButton(text, window);
         button->setAutoDefault(true); // Enter presses the button that has the focus
-        button->setFocusPolicy(Qt::StrongFocus);
+        desktop::FocusOnLeftPressOnly(button);
         return button;
     }
     case ControlKind::Lamp: {

@@ -11,9 +11,6 @@ class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     CommandButton(const QString& caption, QWidget* parent);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
 };
 
 } // namespace forms

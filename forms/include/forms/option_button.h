@@ -24,7 +24,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     OptionButton* neighbour(bool forward) const;

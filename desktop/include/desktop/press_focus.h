@@ -1,0 +1,12 @@
+#pragma once
+// The focus rule every button and option of the suite keeps: Tab reaches it, and of the mouse
+// presses only the left one, the one that clicks, gives it the focus; a right or middle press
+// leaves the keyboard where it was. What a press does is the button's own business.
+
+class QAbstractButton;
+
+namespace desktop {
+
+void FocusOnLeftPressOnly(QAbstractButton* button);
+
+} // namespace desktop
