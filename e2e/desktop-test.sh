@@ -11,11 +11,15 @@ set -uo pipefail
 
 if [ "${1:-}" = --inside ]; then # on the display, in the run's folder
     shift 2
-    "$@" >"$SUITE_EVIDENCE_DIR/output.log" 2>&1
+    setsid "$@" >"$SUITE_EVIDENCE_DIR/output.log" 2>&1 &
+    test_group=$!
+    wait $test_group
     status=$?
     if [ $status -ne 0 ] && [ $status -ne 77 ] && [ ! -e "$SUITE_EVIDENCE_DIR/screen.png" ] && [ -n "${DISPLAY:-}" ]; then
         import -window root "$SUITE_EVIDENCE_DIR/screen.png" 2>/dev/null || true
     fi
+    # Whatever the test left running ends with it, so that no later test meets it.
+    kill -- -$test_group 2>/dev/null || true
     exit $status
 fi
 

@@ -21,10 +21,10 @@ keep_screen() {
 }
 
 # on_exit COMMAND...: at the script's end, the screen kept if it failed, then the command (the
-# programs ended) run. Replaces any earlier EXIT trap.
+# programs ended) run, whatever the screenshot did. Replaces any earlier EXIT trap.
 on_exit() {
     # shellcheck disable=SC2064 # the command is fixed now
-    trap "status=\$?; [ \$status -eq 0 ] || [ \$status -eq 77 ] || keep_screen; $*" EXIT
+    trap "status=\$?; if [ \$status -ne 0 ] && [ \$status -ne 77 ]; then keep_screen || true; fi; $*" EXIT
 }
 
 newest_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1; }
