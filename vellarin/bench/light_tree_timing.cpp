@@ -1,7 +1,10 @@
 // Measures the light tree's timing on this machine: runs the real loop on the offscreen platform,
 // injects presses into the window, and reports how late each amber and green step comes after its
-// 0.5 s and how long an event takes from being posted to its counter reading. Not a test: run it by
-// hand (build/dev/bin/vellarin_light_tree_timing [runs]) and put the figures in the README.
+// 0.5 s, how long an event takes from being posted to its counter reading, and which priority the
+// loop got. Not a test: run it by hand and put the figures in the README.
+//   vellarin_light_tree_timing [RUNS] [--busy N] [--no-priority]
+// --busy N runs N busy processes beside the tree, as a compile or a browser would; --no-priority
+// leaves the loop at the priority it started with.
 
 #include "light_tree_loop.h"
 #include "light_tree_window.h"
@@ -12,7 +15,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -26,17 +33,48 @@ void Report(const char* what, std::vector<double> microseconds) {
                 microseconds[microseconds.size() / 2], microseconds.back());
 }
 
+// N processes that keep a core busy each until they are ended.
+std::vector<pid_t> StartBusy(int count) {
+    std::vector<pid_t> busy;
+    for (int i = 0; i < count; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            volatile unsigned long spin = 0;
+            for (;;) {
+                spin = spin + 1;
+            }
+        }
+        if (child > 0) {
+            busy.push_back(child);
+        }
+    }
+    return busy;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    int runs = 50;
+    int busyCount = 0;
+    bool raisePriority = true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--busy") == 0 && i + 1 < argc) {
+            busyCount = std::max(0, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--no-priority") == 0) {
+            raisePriority = false;
+        } else {
+            runs = std::max(1, std::atoi(argv[i]));
+        }
+    }
+    const std::vector<pid_t> busy = StartBusy(busyCount);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
 
     QPointer<LightTreeWindow> window = new LightTreeWindow();
     window->show();
     LightTreeLoop loop(window, 16.1108f);
+    loop.raisePriority = raisePriority;
 
     std::vector<double> stepLateness;
     std::vector<double> pressLatency;
@@ -72,8 +110,14 @@ int main(int argc, char* argv[]) {
     driver.start(10);
     loop.Run();
 
-    std::printf("%d runs, counter at %lld ticks a second\n", runs,
+    for (const pid_t child : busy) {
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    std::printf("%d runs beside %d busy processes, counter at %lld ticks a second\n", runs, busyCount,
                 static_cast<long long>(CounterFrequency()));
+    std::printf("loop priority: %s\n",
+                raisePriority ? qPrintable(loop.priorityGranted()) : "left as it was (--no-priority)");
     Report("amber and green steps, after their 0.5 s:", stepLateness);
     Report("presses, from posting to the counter reading:", pressLatency);
     return 0;

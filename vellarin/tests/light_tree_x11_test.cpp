@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -83,6 +84,24 @@ protected:
     }
 };
 
+// Whether the X server shows every lamp as the window last drew it: its own pixels, read back.
+bool LampsShownByX(QWidget* window) {
+    const QImage shown =
+        window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    int lamps = 0;
+    for (QLabel* lamp : window->findChildren<QLabel*>()) {
+        if (lamp->pixmap().isNull()) {
+            continue;
+        }
+        ++lamps;
+        const QImage drawn = lamp->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (shown.copy(QRect(lamp->mapTo(window, QPoint()), lamp->size())) != drawn) {
+            return false;
+        }
+    }
+    return lamps == 28;
+}
+
 } // namespace
 
 class LightTreeX11Test : public QObject {
@@ -111,26 +130,27 @@ private Q_SLOTS:
             return [name] { Xdotool({"key", QString::fromLatin1(name)}); };
         };
         QString redPrompt;
-        Steps steps(window, {
-                                {"the window", [] { return true; },
-                                 [&] {
-                                     Xdotool({"windowfocus", "--sync", id});
-                                     Xdotool({"key", "space"});
-                                 }},
-                                {"the first stage", state(1), key("Return")},
-                                {"the second stage", state(2), [] {}},
-                                {"the second amber", state(4), [] {}}, // the ambers step by themselves
-                                {"green", state(vellarin::LightTreeSequence::kGreen), key("space")},
-                                {"the measured run",
-                                 [&] { return loop.sequence().history().runCount() == 1; }, key("a")},
-                                {"a new first stage", state(1), key("b")},
-                                {"a new second stage", state(2), key("c")}, // while the ambers light: a foul
-                                {"the red light", state(vellarin::LightTreeSequence::kFoul),
-                                 [&] {
-                                     redPrompt = window->findChild<QLabel*>(QStringLiteral("161"))->text();
-                                     window->close();
-                                 }},
-                            });
+        Steps steps(
+            window,
+            {
+                {"the window", [] { return true; },
+                 [&] {
+                     Xdotool({"windowfocus", "--sync", id});
+                     Xdotool({"key", "space"});
+                 }},
+                {"the first stage", state(1), key("Return")},
+                {"the second stage", state(2), [] {}},
+                {"the second amber", state(4), [] {}}, // the ambers step by themselves
+                {"green", state(vellarin::LightTreeSequence::kGreen), key("space")},
+                {"the measured run", [&] { return loop.sequence().history().runCount() == 1; }, key("a")},
+                {"a new first stage", state(1), key("b")},
+                {"a new second stage", state(2), key("c")}, // while the ambers light: a foul
+                {"the red light", state(vellarin::LightTreeSequence::kFoul),
+                 [&] { redPrompt = window->findChild<QLabel*>(QStringLiteral("161"))->text(); }},
+                // Every lamp lit, the green and the red light too, on the screen itself.
+                {"every lamp lit on the screen", [&] { return LampsShownByX(window); },
+                 [&] { window->close(); }},
+            });
         loop.Run();
 
         QVERIFY2(steps.failure.isEmpty(), qPrintable(steps.failure));

@@ -1,12 +1,14 @@
 #include "light_tree_loop.h"
 
 #include "light_tree_window.h"
+#include "loop_priority.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <chrono>
+#include <optional>
 
 std::int64_t CounterReading() {
     return std::chrono::steady_clock::now().time_since_epoch().count();
@@ -70,6 +72,13 @@ void LightTreeLoop::Press(bool escape, std::int64_t reading) {
 }
 
 void LightTreeLoop::Run() {
+    // The steps and presses are timed to the microsecond only while the loop gets the processor
+    // whenever it wants it, however busy the machine is.
+    std::optional<LoopPriority> priority;
+    if (raisePriority) {
+        priority.emplace();
+        m_priorityGranted = priority->granted();
+    }
     const std::int64_t a = CounterReading();
     const std::int64_t b = CounterReading();
     const std::int64_t c = CounterReading();

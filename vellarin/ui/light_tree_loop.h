@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <cstdint>
 #include <functional>
@@ -24,8 +25,14 @@ class LightTreeLoop : public QObject {
 public:
     LightTreeLoop(LightTreeWindow* window, float currentEt);
 
-    // Calibrates, then runs until the window no longer exists.
+    // Raises the thread's priority (loop_priority.h), calibrates, then runs until the window no
+    // longer exists, and gives the priority back.
     void Run();
+
+    // How the priority stood while the loop ran; the timing figures report it.
+    QString priorityGranted() const { return m_priorityGranted; }
+    // For measurements of the loop without a raised priority.
+    bool raisePriority = true;
 
     const vellarin::LightTreeSequence& sequence() const { return m_sequence; }
 
@@ -42,4 +49,5 @@ private:
     QPointer<LightTreeWindow> m_window;
     QPointer<QObject> m_windowObject; // for telling its events apart, never cast
     vellarin::LightTreeSequence m_sequence;
+    QString m_priorityGranted;
 };

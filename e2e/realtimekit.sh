@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The light tree's priority for a user who is not root, as a desktop grants it: the real RealtimeKit
+# daemon (rtkit-daemon) on a system bus of the test's own, asking the real polkit whether the user
+# may have it. A desktop lets the user of the active session have it; here a polkit rule lets the
+# test's user (nobody) have it, mounted for polkitd alone in a mount namespace of its own, so that
+# the machine's own rules stay as they are. Then runs TEST_PROGRAM as nobody, expecting the
+# daemon's lowest nice level, granted by RealtimeKit.
+# Run by ctest as root:   e2e/realtimekit.sh TEST_PROGRAM
+set -euo pipefail
+[ "$(id -u)" -eq 0 ] || { echo "SKIPPED: needs root to start a system bus, polkit and RealtimeKit"; exit 77; }
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/desktop.sh"
+work=$(mktemp -d)
+chmod 755 "$work"
+evidence=${SUITE_EVIDENCE_DIR:-$work}
+pids=()
+on_exit 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"'
+
+cat >"$work/bus.conf" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-BUS Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>system</type>
+  <listen>unix:path=$work/system_bus_socket</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_type="method_call"/>
+    <allow send_type="signal"/>
+    <allow send_requested_reply="true" send_type="method_return"/>
+    <allow send_requested_reply="true" send_type="error"/>
+    <allow receive_type="method_call"/>
+    <allow receive_type="method_return"/>
+    <allow receive_type="error"/>
+    <allow receive_type="signal"/>
+  </policy>
+</busconfig>
+EOF
+dbus-daemon --config-file="$work/bus.conf" --nofork >"$evidence/system-bus.log" 2>&1 &
+pids+=($!)
+export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system_bus_socket
+bus_up() { dbus-send --system --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetId >/dev/null 2>&1; }
+wait_until 30 bus_up || { echo "FAIL: the system bus did not start (see $evidence/system-bus.log)"; exit 1; }
+on_bus() {
+    dbus-send --system --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        "string:$1" 2>/dev/null | grep -q 'boolean true'
+}
+
+mkdir "$work/rules.d"
+cat >"$work/rules.d/50-light-tree-test.rules" <<'EOF'
+polkit.addRule(function(action, subject) {
+    if (action.id.indexOf("org.freedesktop.RealtimeKit1.") == 0 && subject.user == "nobody") {
+        return polkit.Result.YES;
+    }
+});
+EOF
+chmod -R a+rX "$work/rules.d"
+unshare --mount --propagation private \
+    sh -c 'mount --bind "$0" /etc/polkit-1/rules.d && exec "$1" --no-debug' "$work/rules.d" "$(command -v polkitd || echo /usr/lib/polkit-1/polkitd)" \
+    >"$evidence/polkitd.log" 2>&1 &
+pids+=($!)
+wait_until 30 on_bus org.freedesktop.PolicyKit1 || { echo "FAIL: polkit did not start (see $evidence/polkitd.log)"; exit 1; }
+
+# Through a pipe: the daemon forbids itself to write to files once it runs.
+rtkit=$(command -v rtkit-daemon || echo /usr/libexec/rtkit-daemon)
+"$rtkit" --stderr 2>&1 </dev/null | cat >"$evidence/rtkit.log" &
+pids+=($!)
+wait_until 30 on_bus org.freedesktop.RealtimeKit1 || { echo "FAIL: RealtimeKit did not start (see $evidence/rtkit.log)"; exit 1; }
+lowest=$(dbus-send --system --print-reply --dest=org.freedesktop.RealtimeKit1 /org/freedesktop/RealtimeKit1 \
+    org.freedesktop.DBus.Properties.Get string:org.freedesktop.RealtimeKit1 string:MinNiceLevel |
+    sed -n 's/.*int32 //p')
+echo "RealtimeKit runs, granting nice levels down to $lowest"
+
+# The program where nobody can run it.
+cp "$1" "$work/test"
+chmod 755 "$work/test"
+status=0
+(cd "$work" && setpriv --reuid=nobody --regid=nogroup --clear-groups \
+    env HOME="$work" QT_QPA_PLATFORM=offscreen EXPECTED_NICE="$lowest" EXPECTED_GRANT="granted by RealtimeKit" \
+    "$work/test") || status=$?
+echo "-- RealtimeKit said:"
+cat "$evidence/rtkit.log"
+grep -q "high priority at nice level $lowest" "$evidence/rtkit.log" ||
+    { echo "FAIL: RealtimeKit did not raise the tree's thread"; exit 1; }
+exit $status

@@ -1,0 +1,30 @@
+#pragma once
+// The light-tree loop's claim on the processor. While a LoopPriority lives, the thread that made it
+// runs at the highest priority the machine grants without asking for a password, and it is given
+// back when the LoopPriority goes: set directly where the process may (root, CAP_SYS_NICE,
+// RLIMIT_NICE), else asked of the desktop's RealtimeKit service on the system bus, else left as it
+// was. The priority is a nice level, never real time: the loop never sleeps, and a real-time thread
+// that never sleeps would be throttled by the kernel, would starve the X server on its core, and
+// RealtimeKit's time limit would end the program.
+
+#include <QString>
+
+class LoopPriority {
+public:
+    LoopPriority();
+    ~LoopPriority();
+    LoopPriority(const LoopPriority&) = delete;
+    LoopPriority& operator=(const LoopPriority&) = delete;
+
+    // How the thread's priority stands, for the timing figures: "nice -20, set directly",
+    // "nice -15, granted by RealtimeKit" or "nice 0, not raised (...)".
+    QString granted() const { return m_granted; }
+
+private:
+    bool SetDirectly();
+    bool AskRealtimeKit();
+
+    long m_thread;
+    int m_before;
+    QString m_granted;
+};
