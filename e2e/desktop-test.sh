@@ -8,6 +8,7 @@
 # DISPLAY is the number Xvfb starts from (xvfb-run -a moves past a number in use), or "own" for a
 # command that starts its own display server and keeps its log in $SUITE_EVIDENCE_DIR itself.
 set -uo pipefail
+source "$(dirname "$0")/desktop.sh"
 
 if [ "${1:-}" = --inside ]; then # on the display, in the run's folder
     shift 2
@@ -31,9 +32,7 @@ export SUITE_EVIDENCE_DIR=$run
 if [ "$display" = own ]; then
     "$0" --inside -- "$@"
 else
-    # Without -noreset the server resets each time its last client leaves, and a program that
-    # connects during the reset is turned away ("could not connect to display").
-    xvfb-run -a -n "$display" -e "$run/xserver.log" -s "-screen 0 1024x768x24 -dpi 96 -noreset" \
+    xvfb-run -a -n "$display" -e "$run/xserver.log" -s "$xvfb_server_args" \
         "$0" --inside -- "$@"
 fi
 status=$?

@@ -1,6 +1,11 @@
 # Shared by the desktop tests: starting programs on the running X display, finding their windows,
 # and reading a window's place from outside, as the window manager and the user see it.
 
+# The virtual screen every desktop check runs on (xvfb-run -s): the size and DPI the layouts are
+# measured at, and no reset when the last client leaves. A server that resets then turns away any
+# program that connects meanwhile ("could not connect to display").
+xvfb_server_args="-screen 0 1024x768x24 -dpi 96 -noreset"
+
 # wait_until SECONDS COMMAND...: polls until the command succeeds; fails once the deadline passes.
 # The deadline is generous, as a busy machine or a sanitizer build starts programs slowly; a
 # condition that holds ends the wait at once.
@@ -39,6 +44,21 @@ window_named() {
     }
     wait_until 30 other_window "$@" || { echo "no window named $pattern" >&2; return 1; }
     echo "$found"
+}
+
+# capture_settled WINDOW FILE [IMPORT_OPTIONS...]: the window's picture once two looks in a row
+# agree, that is once the program has finished drawing what it was asked to.
+capture_settled() {
+    local window=$1 file=$2 look
+    shift 2
+    look=$(mktemp --suffix=.png)
+    same_again() {
+        import -window "$window" "$@" "$look"
+        cmp -s "$look" "$file" || { cp "$look" "$file"; return 1; }
+    }
+    rm -f "$file"
+    wait_until 30 same_again "$@"
+    rm -f "$look"
 }
 
 # window_gone WINDOW: waits until the window is no longer visible.

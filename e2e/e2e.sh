@@ -31,12 +31,8 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"; }
 # e2e/references/PROGRAM-NAME.png once the program has drawn what the input asked for.
 check() {
     local name=$1 window=$2 reference="$here/references/$program-$1.png" differing=""
-    if [ "$update" = "--update" ]; then # once two looks in a row agree, the drawing is done
-        settled() {
-            import -window "$window" -crop "${5}x${6}+${3}+${4}" +repage "$shots/$name.png"
-            cmp -s "$shots/$name.png" "$reference" || { cp "$shots/$name.png" "$reference"; return 1; }
-        }
-        wait_until 30 settled "$@"
+    if [ "$update" = "--update" ]; then
+        capture_settled "$window" "$reference" -crop "${5}x${6}+${3}+${4}" +repage
         echo "$program: wrote $reference (look at it)"
         return
     fi

@@ -4,9 +4,10 @@
 # light every lamp on the screen and take every real press (TEST_PROGRAM, the real-X light-tree
 # test), and the X server must keep answering.   e2e/one-core.sh DISPLAY_NUMBER TEST_PROGRAM
 set -euo pipefail
+source "$(dirname "$0")/desktop.sh"
 evidence=${SUITE_EVIDENCE_DIR:-$(mktemp -d)}
 taskset -c 0 sh -c 'while :; do :; done' &
 busy=$!
 trap 'kill $busy 2>/dev/null || true' EXIT
-taskset -c 0 xvfb-run -a -n "$1" -e "$evidence/xserver.log" -s "-screen 0 1024x768x24 -dpi 96 -noreset" \
+taskset -c 0 xvfb-run -a -n "$1" -e "$evidence/xserver.log" -s "$xvfb_server_args" \
     sh -c '"$0" && xdpyinfo >/dev/null && echo "ok: the X server still answers"' "$2"
