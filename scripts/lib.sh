@@ -1,20 +1,6 @@
 # Shared by scripts/run and scripts/test: where the suite lives, and installing its Debian packages.
 suite_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# The programs and their source folders; a program exists once its folder does.
-declare -A suite_program_dirs=(
-    [Vellarin]=vellarin [Carrowen]=carrowen [Sumbrelt]=sumbrelt [pressure]=pressure [Quillon]=quillon
-)
-
-suite_existing_programs() {
-    local name
-    for name in Vellarin Carrowen Sumbrelt pressure Quillon; do
-        if [ -f "$suite_root/${suite_program_dirs[$name]}/CMakeLists.txt" ]; then
-            printf '%s ' "$name"
-        fi
-    done
-}
-
 ensure_packages() {
     local wanted missing=() package
     mapfile -t wanted < <(grep -vE '^[[:space:]]*(#|$)' "$suite_root/scripts/packages.txt")

@@ -37,13 +37,6 @@ QSize TwipsToPixels(int widthTwips, int heightTwips) {
     return {TwipsToPixelsX(widthTwips), TwipsToPixelsY(heightTwips)};
 }
 
-int PixelsToTwipsX(int pixels) {
-    return qRound(pixels * kTwipsPerInch / DpiX());
-}
-int PixelsToTwipsY(int pixels) {
-    return qRound(pixels * kTwipsPerInch / DpiY());
-}
-
 QFont FontAtPixelSize(const QFont& font, int dpi) {
     QFont sized = font;
     if (font.pointSizeF() > 0) {

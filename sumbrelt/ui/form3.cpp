@@ -93,10 +93,9 @@ void Form3::CmdCalculate_Click() {
     // A field beyond the double range leaves the capacity at its starting 0.
     float capacity = 0.0f;
     const std::optional<double> bore = forms::ReadLeading(m_Text1);
-    const std::optional<double> boreAgain = forms::ReadLeading(m_Text1);
     const std::optional<double> stroke = forms::ReadLeading(m_Text2);
     const std::optional<double> cylinders = forms::ReadLeading(m_Text3);
-    if (bore && boreAgain && stroke && cylinders) {
+    if (bore && stroke && cylinders) {
         capacity = sumbrelt::CubicCapacity(*bore, *stroke, *cylinders);
     }
     m_Label5->setText(QString::fromStdString(sumbrelt::FormatCapacity(capacity)));

@@ -9,7 +9,7 @@ namespace {
 
 using vellarin::LightTreeSequence;
 
-// A counter of one tick a microsecond; calibration at 1000, 1002, 1004 gives an overhead of 4.
+// A counter of one tick a microsecond; calibration from 1000 to 1004 gives an overhead of 4.
 constexpr std::int64_t kFrequency = 1'000'000;
 constexpr std::int64_t kOverhead = 4;
 
@@ -22,7 +22,7 @@ protected:
     LightTreeSequence tree{16.1108f};
     std::int64_t now = 1000;
 
-    void SetUp() override { tree.Calibrate(kFrequency, 1000, 1002, 1004); }
+    void SetUp() override { tree.Calibrate(kFrequency, 1000, 1004); }
 
     void press(double after = 0.1) {
         now += Seconds(after);
@@ -82,7 +82,7 @@ TEST_F(LightTreeSequenceTest, OverheadIsTakenFromEveryInterval) {
 TEST_F(LightTreeSequenceTest, APressBeforeGreenIsAFoulInEachState) {
     for (int fouledIn = 2; fouledIn <= 5; ++fouledIn) {
         LightTreeSequence fresh(16.1108f);
-        fresh.Calibrate(kFrequency, 0, 1, 2);
+        fresh.Calibrate(kFrequency, 0, 2);
         std::int64_t t = 10;
         fresh.Press(false, t);
         fresh.Press(false, t);
@@ -103,7 +103,7 @@ TEST_F(LightTreeSequenceTest, APressBeforeGreenIsAFoulInEachState) {
 TEST_F(LightTreeSequenceTest, EscapeReturnsToTheDarkTreeFromEveryState) {
     for (int target = 0; target <= 7; ++target) {
         LightTreeSequence fresh(16.1108f);
-        fresh.Calibrate(kFrequency, 0, 1, 2);
+        fresh.Calibrate(kFrequency, 0, 2);
         std::int64_t t = 10;
         while (fresh.state() < target && fresh.state() < 2) {
             fresh.Press(false, t);
@@ -190,7 +190,7 @@ TEST_F(LightTreeSequenceTest, APressInStagingNeverMeasures) {
 
 TEST(LightTreeSequenceEtTest, InfiniteEtShowsAWord) {
     LightTreeSequence tree(std::numeric_limits<float>::infinity());
-    tree.Calibrate(1000, 0, 0, 0);
+    tree.Calibrate(1000, 0, 0);
     tree.Press(false, 0);
     tree.Press(false, 0);
     std::int64_t t = 0;

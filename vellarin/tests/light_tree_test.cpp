@@ -114,7 +114,7 @@ private Q_SLOTS:
         QFETCH(QString, prompt);
         LightTreeWindow window;
         window.ShowTreeState(7);
-        window.SetResultText(151, QStringLiteral("Last Reaction Time: 0.7000"));
+        window.ShowResults({"", "Last Reaction Time: 0.7000", {}});
         window.ShowTreeState(state);
         QCOMPARE(shownRows(&window), rows);
         QCOMPARE(LightTreeTest::prompt(&window), prompt);

@@ -86,8 +86,8 @@ private Q_SLOTS:
     void noTextIsClipped() {
         InfoWindow info(m_main.get());
         LightTreeWindow tree;
-        tree.SetResultText(150, QStringLiteral("ET with Reaction Time: 16.0675"));
-        tree.SetResultText(152, QStringLiteral("Average of Last Five: 0.4567"));
+        tree.ShowResults(
+            {"ET with Reaction Time: 16.0675", "Last Reaction Time: 0.4567", "Average of Last Five: 0.4567"});
         id<QLabel>("252")->setText(QStringLiteral("Estimated 1/4 mile speed:294.82 mph"));
         QStringList clipped;
         for (const QWidget* window : {static_cast<QWidget*>(m_main.get()), static_cast<QWidget*>(&info),

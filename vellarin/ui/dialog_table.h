@@ -7,10 +7,9 @@
 #include <QFont>
 #include <QList>
 #include <QRect>
+#include <QWidget>
 
 #include <span>
-
-class QWidget;
 
 enum class ControlKind { Label, NumberField, Button, Lamp };
 
@@ -46,3 +45,8 @@ void SetUpTrainerWindow(QWidget* window, const char* name);
 
 // Creates the rows' controls in order and returns them in that order.
 QList<QWidget*> BuildControls(QWidget* window, std::span<const DialogControl> table);
+
+// The control of a row whose id stands once in the window's table.
+template <typename Control> Control* DialogChild(const QWidget* window, int id) {
+    return window->findChild<Control*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}

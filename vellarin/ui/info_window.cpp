@@ -55,8 +55,8 @@ InfoWindow::InfoWindow(QWidget* owner)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::ApplicationModal);
     const std::vector<DialogControl> table = InfoTable();
-    const QList<QWidget*> controls = BuildControls(this, table);
-    auto* ok = static_cast<QPushButton*>(controls.back());
+    BuildControls(this, table);
+    auto* ok = DialogChild<QPushButton>(this, 1);
     ok->setDefault(true);
     ApplyDialogColours(this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

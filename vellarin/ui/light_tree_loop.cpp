@@ -60,13 +60,8 @@ void LightTreeLoop::Press(bool escape, std::int64_t reading) {
     if (onPressRead) {
         onPressRead(reading);
     }
-    const std::optional<vellarin::RunTexts> texts = m_sequence.Press(escape, reading);
-    if (texts) {
-        m_window->SetResultText(150, QString::fromStdString(texts->etLine));
-        m_window->SetResultText(151, QString::fromStdString(texts->lastLine));
-        if (texts->averageLine) {
-            m_window->SetResultText(152, QString::fromStdString(*texts->averageLine));
-        }
+    if (const std::optional<vellarin::RunTexts> texts = m_sequence.Press(escape, reading)) {
+        m_window->ShowResults(*texts);
     }
     m_window->ShowTreeState(m_sequence.state());
 }
@@ -79,19 +74,18 @@ void LightTreeLoop::Run() {
         priority.emplace();
         m_priorityGranted = priority->granted();
     }
-    const std::int64_t a = CounterReading();
-    const std::int64_t b = CounterReading();
-    const std::int64_t c = CounterReading();
-    m_sequence.Calibrate(CounterFrequency(), a, b, c);
+    // Three back-to-back readings: the overhead is what two readings cost.
+    const std::int64_t first = CounterReading();
+    (void)CounterReading();
+    m_sequence.Calibrate(CounterFrequency(), first, CounterReading());
     // Every event of the application passes here first; presses count only in the tree's window.
     QCoreApplication::instance()->installEventFilter(this);
     while (m_window) {
-        const int state = m_sequence.state();
-        if (state >= 2 && state <= 5) {
+        if (m_sequence.IsTiming()) {
             const std::int64_t now = CounterReading();
             if (m_sequence.TimerCheck(now)) {
                 if (onStep) {
-                    onStep(m_sequence.Interval(now) - 0.5);
+                    onStep(m_sequence.Interval(now) - vellarin::LightTreeSequence::kStep);
                 }
                 m_window->ShowTreeState(m_sequence.state());
                 m_sequence.RestartInterval(CounterReading());

@@ -24,12 +24,15 @@ int LampX(int column) {
 int LampY(int row) {
     return (row - 1) * 24 + (row <= 2 ? 17 : row <= 5 ? 25 : 31);
 }
+int LampId(int row, int column) {
+    return 300 + 10 * row + column;
+}
 
 std::vector<DialogControl> WindowTable() {
     std::vector<DialogControl> rows;
     for (int row = 1; row <= kRows; ++row) {
         for (int column = 1; column <= kColumns; ++column) {
-            rows.push_back({300 + 10 * row + column, ControlKind::Lamp, "", LampX(column), LampY(row), 5, 5});
+            rows.push_back({LampId(row, column), ControlKind::Lamp, "", LampX(column), LampY(row), 5, 5});
         }
     }
     rows.push_back({101, ControlKind::Label, "Vellarin", 125, 30, 175, 10});
@@ -55,15 +58,16 @@ LightTreeWindow::LightTreeWindow()
     const std::vector<DialogControl> table = WindowTable();
     const QList<QWidget*> controls = BuildControls(this, table);
     for (std::size_t i = 0; i < m_lamps.size(); ++i) {
-        m_lamps[i] = static_cast<QLabel*>(controls[static_cast<qsizetype>(i)]);
+        const int row = static_cast<int>(i) / kColumns + 1;
+        m_lamps[i] = DialogChild<QLabel>(this, LampId(row, static_cast<int>(i) % kColumns + 1));
         m_lamps[i]->resize(kLampPixels, kLampPixels);
         m_lamps[i]->setPixmap(LampImage(m_rowNames[i / kColumns]));
         m_lamps[i]->setAccessibleName(m_rowNames[i / kColumns]);
     }
-    for (int i = 0; i < 3; ++i) {
-        m_results[i] = static_cast<QLabel*>(controls[30 + i]);
-    }
-    m_prompt = static_cast<QLabel*>(controls[33]);
+    m_etLine = DialogChild<QLabel>(this, 150);
+    m_lastLine = DialogChild<QLabel>(this, 151);
+    m_averageLine = DialogChild<QLabel>(this, 152);
+    m_prompt = DialogChild<QLabel>(this, 161);
     // A click on a lamp or a label is a click on the window, where the light tree counts it.
     for (QWidget* control : controls) {
         control->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -86,8 +90,10 @@ void LightTreeWindow::ShowTreeState(int state) {
                                           static_cast<qsizetype>(vellarin::TreePrompt(state).size())));
 }
 
-void LightTreeWindow::SetResultText(int id, const QString& text) {
-    if (id >= 150 && id <= 152) {
-        m_results[id - 150]->setText(text);
+void LightTreeWindow::ShowResults(const vellarin::RunTexts& texts) {
+    m_etLine->setText(QString::fromStdString(texts.etLine));
+    m_lastLine->setText(QString::fromStdString(texts.lastLine));
+    if (texts.averageLine) {
+        m_averageLine->setText(QString::fromStdString(*texts.averageLine));
     }
 }

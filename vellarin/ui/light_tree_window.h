@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <vellarin/light_tree_sequence.h>
+
 #include <array>
 
 class QLabel;
@@ -16,13 +18,16 @@ public:
 
     // Lights rows 1 to state (states above 7 light all seven) and sets the state's prompt.
     void ShowTreeState(int state);
-    void SetResultText(int id, const QString& text); // id 150, 151 or 152
+    // A measured run's lines; the average line stays as it was until there is one.
+    void ShowResults(const vellarin::RunTexts& texts);
 
     QString rowName(int row) const { return m_rowNames[static_cast<std::size_t>(row - 1)]; }
 
 private:
     std::array<QString, 7> m_rowNames;
     std::array<QLabel*, 28> m_lamps{};
-    QLabel* m_results[3]{};
+    QLabel* m_etLine = nullptr;
+    QLabel* m_lastLine = nullptr;
+    QLabel* m_averageLine = nullptr;
     QLabel* m_prompt = nullptr;
 };

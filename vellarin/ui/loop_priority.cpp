@@ -52,18 +52,18 @@ LoopPriority::~LoopPriority() {
 
 bool LoopPriority::SetDirectly() {
     // Root and CAP_SYS_NICE may go to -20; RLIMIT_NICE lets others go to 20 less its soft limit.
-    int lowest = kHighest;
-    if (!SetNice(m_thread, lowest)) {
+    int level = kHighest;
+    if (!SetNice(m_thread, level)) {
         rlimit limit{};
         if (getrlimit(RLIMIT_NICE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
             return false;
         }
-        lowest = 20 - static_cast<int>(std::min<rlim_t>(limit.rlim_cur, 40));
-        if (lowest >= m_before || !SetNice(m_thread, lowest)) {
+        level = 20 - static_cast<int>(std::min<rlim_t>(limit.rlim_cur, 40));
+        if (level >= m_before || !SetNice(m_thread, level)) {
             return false;
         }
     }
-    m_granted = Nice(lowest) + QStringLiteral(", set directly");
+    m_granted = Nice(level) + QStringLiteral(", set directly");
     return true;
 }
 

@@ -43,14 +43,14 @@ MainWindow::MainWindow(TrainerState& state, QWidget* parent)
     setWindowIcon(TrainerIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    const QList<QWidget*> controls = BuildControls(this, kMainWindow);
-    m_weight = static_cast<QLineEdit*>(controls[7]);
-    m_power = static_cast<QLineEdit*>(controls[9]);
-    m_etLine = static_cast<QLabel*>(controls[11]);
-    m_esLine = static_cast<QLabel*>(controls[12]);
-    auto* calculate = static_cast<QPushButton*>(controls[10]);
-    auto* info = static_cast<QPushButton*>(controls[13]);
-    auto* start = static_cast<QPushButton*>(controls[14]);
+    BuildControls(this, kMainWindow);
+    m_weight = DialogChild<QLineEdit>(this, 201);
+    m_power = DialogChild<QLineEdit>(this, 202);
+    m_etLine = DialogChild<QLabel>(this, 251);
+    m_esLine = DialogChild<QLabel>(this, 252);
+    auto* calculate = DialogChild<QPushButton>(this, 1);
+    auto* info = DialogChild<QPushButton>(this, 12);
+    auto* start = DialogChild<QPushButton>(this, 13);
     // The button with the dialog's OK identifier: Enter in a number field presses it.
     calculate->setDefault(true);
     ApplyDialogColours(this);

@@ -19,8 +19,6 @@ int TwipsToPixelsX(int twips);
 int TwipsToPixelsY(int twips);
 QRect TwipsToPixels(const Place& place);
 QSize TwipsToPixels(int widthTwips, int heightTwips);
-int PixelsToTwipsX(int pixels);
-int PixelsToTwipsY(int pixels);
 
 // The font at the pixel size it has at the given DPI, so that a scaled painter (a printer's) draws
 // it at the scaled size instead of at its point size on the new device.

@@ -6,10 +6,6 @@
 namespace vellarin {
 namespace {
 
-// The step between the ambers and to green, and what a reaction time carries: a float, as the
-// trainer has always held it.
-constexpr float kStep = 0.5f;
-
 float RoundToFourDecimals(double seconds) {
     // nearbyint rounds exact ties to the even neighbour in the default rounding mode.
     return static_cast<float>(std::nearbyint(seconds * 10000.0) / 10000.0);
@@ -40,11 +36,10 @@ std::optional<float> ReactionHistory::Average() const {
 LightTreeSequence::LightTreeSequence(float currentEt)
     : m_currentEt(currentEt) {}
 
-void LightTreeSequence::Calibrate(std::int64_t frequency, std::int64_t a, std::int64_t /*b*/,
-                                  std::int64_t c) {
+void LightTreeSequence::Calibrate(std::int64_t frequency, std::int64_t first, std::int64_t last) {
     m_frequency = frequency > 0 ? frequency : 1; // a counter always ticks; never divide by zero
-    m_overhead = c - a;
-    m_start = a;
+    m_overhead = last - first;
+    m_start = first;
 }
 
 double LightTreeSequence::Interval(std::int64_t reading) const {
@@ -52,7 +47,7 @@ double LightTreeSequence::Interval(std::int64_t reading) const {
 }
 
 bool LightTreeSequence::TimerCheck(std::int64_t reading) {
-    if (m_state < 2 || m_state > 5 || !(Interval(reading) > kStep)) {
+    if (!IsTiming() || !(Interval(reading) > kStep)) {
         return false;
     }
     ++m_state;

@@ -38,14 +38,19 @@ class LightTreeSequence {
 public:
     static constexpr int kGreen = 6;
     static constexpr int kFoul = 7;
+    // The seconds between the ambers and to green, held as a float as the trainer always has.
+    static constexpr float kStep = 0.5f;
 
     explicit LightTreeSequence(float currentEt);
 
-    // The counter's ticks per second and three back-to-back readings; the overhead is C - A.
-    void Calibrate(std::int64_t frequency, std::int64_t a, std::int64_t b, std::int64_t c);
+    // The counter's ticks per second and the first and last of three back-to-back readings; their
+    // difference is the overhead taken from every interval.
+    void Calibrate(std::int64_t frequency, std::int64_t first, std::int64_t last);
 
-    // In states 2 to 5: whether more than 0.5 s have passed since the start instant at this
-    // reading; if so the state has stepped, and the caller shows it and then calls RestartInterval.
+    // States 2 to 5 step on the clock; the others wait for a press.
+    bool IsTiming() const { return m_state >= 2 && m_state <= 5; }
+    // While timing: whether more than kStep has passed since the start instant at this reading; if
+    // so the state has stepped, and the caller shows it and then calls RestartInterval.
     bool TimerCheck(std::int64_t reading);
     void RestartInterval(std::int64_t reading) { m_start = reading; }
 
