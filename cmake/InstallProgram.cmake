@@ -3,7 +3,6 @@
 #                   ICONS scalable=data/app-icon.svg 32x32=data/app-icon-32.png)
 include(GNUInstallDirs)
 set(SUITE_ID_PREFIX "org.dragstripworkshop")
-set(SUITE_VERSION "1.00")
 
 function(install_program)
     cmake_parse_arguments(PROGRAM "" "TARGET;NAME;GENERIC;COMMENT;DESCRIPTION;CATEGORIES" "ICONS" ${ARGN})

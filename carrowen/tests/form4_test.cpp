@@ -1,9 +1,11 @@
 #include "form4.h"
 
+#include <forms/program.h>
 #include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
+#include <suite/test_main.h>
 
 #include <QApplication>
 #include <QGroupBox>
@@ -412,5 +414,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form4Test)
+SUITE_TEST_MAIN(Form4Test, "Carrowen", {forms::FormsInterface})
 #include "form4_test.moc"

@@ -1,5 +1,3 @@
-#include "forms_accessibility.h"
-
 #include <forms/form_builder.h>
 
 #include <QComboBox>
@@ -14,17 +12,6 @@
 namespace forms {
 namespace {
 
-// The forms were drawn with Windows fonts; the metric-compatible Liberation fonts keep their widths.
-void InstallFontSubstitutes() {
-    static const bool installed = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-        return true;
-    }();
-    (void)installed;
-}
-
 QString WithoutAccessMarker(QString caption) {
     caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
     return caption;
@@ -33,10 +20,7 @@ QString WithoutAccessMarker(QString caption) {
 } // namespace
 
 FormBuilder::FormBuilder(QWidget* form)
-    : m_form(form) {
-    InstallFontSubstitutes();
-    InstallFormsAccessibility();
-}
+    : m_form(form) {}
 
 void FormBuilder::setUp(QWidget* control, QWidget* container, const Row& row) {
     Q_ASSERT(container == m_form || m_form->isAncestorOf(container));

@@ -2,9 +2,8 @@
 
 #include <forms/drop_down_list.h>
 #include <forms/label.h>
+#include <forms/program.h>
 #include <forms/shape_outline.h>
-
-#include <desktop/window_accessibility.h>
 
 #include <QAccessibleWidget>
 
@@ -28,6 +27,8 @@ public:
     QString text(QAccessible::Text) const override { return QString(); }
 };
 
+} // namespace
+
 QAccessibleInterface* FormsInterface(const QString& className, QObject* object) {
     if (className == QLatin1String(Label::staticMetaObject.className())) {
         return new LabelAccessible(static_cast<Label*>(object));
@@ -39,17 +40,6 @@ QAccessibleInterface* FormsInterface(const QString& className, QObject* object) 
         return DropDownListInterface(object);
     }
     return nullptr;
-}
-
-} // namespace
-
-void InstallFormsAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(FormsInterface);
-        desktop::InstallWindowAccessibility();
-        return true;
-    }();
-    (void)installed;
 }
 
 } // namespace forms

@@ -3,9 +3,12 @@
 #include <forms/form_builder.h>
 #include <forms/message_box.h>
 #include <forms/placement.h>
+#include <forms/program.h>
 #include <forms/testing.h>
 #include <forms/twips.h>
 #include <forms/window_kind.h>
+
+#include <suite/test_main.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -180,7 +183,6 @@ private Q_SLOTS:
     }
 
     void messageBoxHasTheProgramNameAndOneButton() {
-        QApplication::setApplicationName(QStringLiteral("Sumbrelt"));
         formstest::MessageWatcher watcher;
         forms::ShowMessage(nullptr, QStringLiteral("The form can't be printed."));
         QCOMPARE(watcher.seen(), QStringList{"Sumbrelt|The form can't be printed."});
@@ -188,5 +190,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(FormsTest)
+SUITE_TEST_MAIN(FormsTest, "Sumbrelt", {forms::FormsInterface})
 #include "forms_test.moc"

@@ -1,9 +1,11 @@
 #include "form1.h"
 
+#include <forms/program.h>
 #include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
+#include <suite/test_main.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -47,8 +49,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setApplicationName(QStringLiteral("pressure")); }
-
     void everyControlHasAnAccessibleName() {
         QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
     }
@@ -238,5 +238,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form1Test)
+SUITE_TEST_MAIN(Form1Test, "pressure", {forms::FormsInterface})
 #include "form1_test.moc"

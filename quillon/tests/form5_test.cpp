@@ -1,9 +1,11 @@
 #include "form5.h"
 
+#include <forms/program.h>
 #include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
+#include <suite/test_main.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -304,5 +306,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form5Test)
+SUITE_TEST_MAIN(Form5Test, "Quillon", {forms::FormsInterface})
 #include "form5_test.moc"

@@ -5,7 +5,9 @@
 
 #include "form3.h"
 #include "form9.h"
+#include "record_list_accessible.h"
 
+#include <forms/program.h>
 #include <forms/testing.h>
 
 #include <QApplication>
@@ -143,7 +145,7 @@ private Q_SLOTS:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sumbrelt"));
+    desktop::InstallSuiteDefaults("Sumbrelt", {forms::FormsInterface, RecordListInterface});
     if (!PrinterReady()) {
         std::printf("SKIPPED: no print service with the printer %s (scripts/print-service start adds it)\n",
                     qPrintable(kPrinter));

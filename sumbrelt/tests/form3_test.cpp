@@ -1,13 +1,16 @@
 #include "form3.h"
 #include "form9.h"
+#include "record_list_accessible.h"
 #include "record_surface.h"
 
 #include <forms/shape_outline.h>
 
+#include <forms/program.h>
 #include <forms/readability.h>
 #include <forms/testing.h>
 
 #include <suite/monkey.h>
+#include <suite/test_main.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -39,7 +42,6 @@ private:
     QWidget* focused() const { return QApplication::focusWidget(); }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setApplicationName(QStringLiteral("Sumbrelt")); }
     void everyControlHasAnAccessibleName() {
         QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
     }
@@ -325,5 +327,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form3Test)
+SUITE_TEST_MAIN(Form3Test, "Sumbrelt", {forms::FormsInterface, RecordListInterface})
 #include "form3_test.moc"

@@ -1,7 +1,11 @@
 #include "form9.h"
+#include "record_list_accessible.h"
 #include "record_surface.h"
 
+#include <forms/program.h>
 #include <forms/testing.h>
+
+#include <suite/test_main.h>
 
 #include <QApplication>
 #include <QFile>
@@ -75,10 +79,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() {
-        QApplication::setApplicationName(QStringLiteral("Sumbrelt"));
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
     void init() {
         m_form = std::make_unique<Form9>();
         m_form->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -215,5 +216,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(Form9Test)
+SUITE_TEST_MAIN(Form9Test, "Sumbrelt", {forms::FormsInterface, RecordListInterface})
 #include "form9_test.moc"

@@ -1,6 +1,5 @@
 #include "form9.h"
 
-#include "record_list_accessible.h"
 #include "record_surface.h"
 
 #include <forms/message_box.h>
@@ -56,7 +55,6 @@ Form9::Form9(QWidget* parent)
 
     m_surface = new RecordSurface(this);
     setCentralWidget(m_surface);
-    InstallRecordListAccessibility();
     m_surface->setAccessibleName(QStringLiteral("Records"));
     QStringList columns;
     for (QAction* heading : bar->actions().mid(1)) {

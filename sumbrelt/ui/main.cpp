@@ -2,9 +2,10 @@
 // program ends when its last window closes.
 
 #include "form3.h"
+#include "record_list_accessible.h"
 
 #include <forms/program.h>
 
 int main(int argc, char* argv[]) {
-    return forms::RunProgram<Form3>(argc, argv, "Sumbrelt");
+    return forms::RunProgram<Form3>(argc, argv, "Sumbrelt", RecordListInterface);
 }

@@ -21,18 +21,10 @@ public:
     }
 };
 
+} // namespace
+
 QAccessibleInterface* RecordListInterface(const QString& className, QObject* object) {
     return className == QLatin1String(RecordSurface::staticMetaObject.className())
                ? new RecordListAccessible(static_cast<RecordSurface*>(object))
                : nullptr;
-}
-
-} // namespace
-
-void InstallRecordListAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(RecordListInterface);
-        return true;
-    }();
-    (void)installed;
 }

@@ -3,4 +3,6 @@
 // record, each read as its texts under their headings ("Bore Size: 86, Stroke Length: 86,
 // Cylinders: 4, Cubic Capacity: 1998.49cc"); a cleared window reads as an empty list.
 
-void InstallRecordListAccessibility();
+#include <QAccessible>
+
+QAccessibleInterface* RecordListInterface(const QString& className, QObject* object);

@@ -9,6 +9,8 @@
 #include "light_tree_loop.h"
 #include "light_tree_window.h"
 
+#include <desktop/suite_defaults.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -69,6 +71,7 @@ int main(int argc, char* argv[]) {
     }
     const std::vector<pid_t> busy = StartBusy(busyCount);
     QApplication app(argc, argv);
+    desktop::InstallSuiteDefaults("Vellarin");
     QApplication::setQuitOnLastWindowClosed(false);
 
     QPointer<LightTreeWindow> window = new LightTreeWindow();

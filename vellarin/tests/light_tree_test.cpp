@@ -2,6 +2,8 @@
 #include "light_tree_loop.h"
 #include "light_tree_window.h"
 
+#include <suite/test_main.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -228,5 +230,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(LightTreeTest)
+SUITE_TEST_MAIN(LightTreeTest, "Vellarin")
 #include "light_tree_test.moc"

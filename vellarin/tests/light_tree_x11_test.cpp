@@ -9,6 +9,8 @@
 #include "light_tree_loop.h"
 #include "light_tree_window.h"
 
+#include <suite/test_main.h>
+
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QMouseEvent>
@@ -225,5 +227,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(LightTreeX11Test)
+SUITE_TEST_MAIN(LightTreeX11Test, "Vellarin")
 #include "light_tree_x11_test.moc"

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <suite/monkey.h>
+#include <suite/test_main.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -263,5 +264,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TrainerWindowsTest)
+SUITE_TEST_MAIN(TrainerWindowsTest, "Vellarin")
 #include "windows_test.moc"

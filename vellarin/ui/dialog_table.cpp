@@ -3,7 +3,6 @@
 #include "number_field.h"
 
 #include <desktop/press_focus.h>
-#include <desktop/window_accessibility.h>
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -69,18 +68,12 @@ QFont TrainerFont() {
     // points its text runs wider, against its own dialog units, than that font's did, and the
     // longest info line would not fit; at 7.5 points every text fits its rectangle, and the window
     // keeps the width that the original font gave it.
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    (void)substituted;
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(7.5);
     return font;
 }
 
 void SetUpTrainerWindow(QWidget* window, const char* name) {
-    desktop::InstallWindowAccessibility();
     window->setObjectName(QString::fromLatin1(name));
     window->setWindowTitle(QStringLiteral("Vellarin"));
     window->setFont(TrainerFont());

@@ -7,14 +7,14 @@
 #include "trainer_state.h"
 
 #include <desktop/platform.h>
+#include <desktop/suite_defaults.h>
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     desktop::PreferX11OnWayland();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vellarin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    desktop::InstallSuiteDefaults("Vellarin");
     // The phases run their own loops; closing the main window must not end the light tree early.
     QApplication::setQuitOnLastWindowClosed(false);
     TrainerState state;

@@ -1,18 +1,24 @@
 #pragma once
-// The start of a form-based program: the application with its name and version, its first form
-// shown, and the event loop until the last window closes.
+// The start of a form-based program: the application with the suite's defaults and the forms'
+// screen-reader interfaces (labels read what they show, an empty one nothing; outlines read
+// nothing; drop-down lists as drop_down_list.h says), its first form shown, and the event loop
+// until the last window closes.
 
 #include <desktop/platform.h>
+#include <desktop/suite_defaults.h>
 
 #include <QApplication>
 
 namespace forms {
 
-template <class FirstForm> int RunProgram(int argc, char* argv[], const char* name) {
+QAccessibleInterface* FormsInterface(const QString& className, QObject* object);
+
+// own: the interfaces of the program's own controls, if it has any.
+template <class FirstForm>
+int RunProgram(int argc, char* argv[], const char* name, QAccessible::InterfaceFactory own = nullptr) {
     desktop::PreferX11OnWayland();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(name));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    desktop::InstallSuiteDefaults(name, {FormsInterface, own});
     FirstForm form;
     form.show();
     return app.exec();

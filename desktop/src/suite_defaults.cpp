@@ -1,0 +1,41 @@
+#include <desktop/suite_defaults.h>
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QFont>
+#include <QWidget>
+
+namespace desktop {
+namespace {
+
+QAccessibleInterface* WindowInterface(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    // Only for the window's own class, and only a plain window made from QWidget: dialogs, main
+    // windows, menus and tooltips have interfaces of their own.
+    if (!widget || widget->windowType() != Qt::Window ||
+        object->metaObject()->superClass() != &QWidget::staticMetaObject ||
+        className != QLatin1String(object->metaObject()->className())) {
+        return nullptr;
+    }
+    // A window's interface reads the window's caption as its name.
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+} // namespace
+
+void InstallSuiteDefaults(const char* program,
+                          std::initializer_list<QAccessible::InterfaceFactory> interfaces) {
+    QApplication::setApplicationName(QString::fromLatin1(program));
+    QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QAccessible::installFactory(WindowInterface);
+    for (QAccessible::InterfaceFactory factory : interfaces) {
+        if (factory) {
+            QAccessible::installFactory(factory);
+        }
+    }
+}
+
+} // namespace desktop
