@@ -1,0 +1,28 @@
+# The two kinds of test every part registers.
+#   add_core_test(name SOURCES ... LIBRARIES ...): a GoogleTest program of a core (no Qt), each of
+#   its tests found by ctest under its own name.
+#   add_window_test(name SOURCES ... LIBRARIES ... [ENVIRONMENT ...]): a Qt Test window test on the
+#   offscreen platform, linking exactly the libraries the program links; with COMMAND in place of
+#   SOURCES and LIBRARIES, another run of a window test built before. ENVIRONMENT adds variables,
+#   such as a locale.
+function(add_core_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+endfunction()
+
+function(add_window_test name)
+    cmake_parse_arguments(ARG "" "COMMAND" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    if(NOT ARG_COMMAND)
+        add_executable(${name} ${ARG_SOURCES})
+        target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} Qt6::Test)
+        set(ARG_COMMAND ${name})
+    endif()
+    add_test(NAME ${name} COMMAND ${ARG_COMMAND})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}"
+        LABELS window
+        # Qt Test passes a run whose functions skipped; ctest is to say skipped instead.
+        SKIP_REGULAR_EXPRESSION "\nSKIP   : ")
+endfunction()
