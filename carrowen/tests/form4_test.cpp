@@ -24,43 +24,20 @@ const QString kSpeedText = QStringLiteral("Maximum piston speed in ft per min is
 
 } // namespace
 
-class Form4Test : public QObject {
+class Form4Test : public formstest::FormTestOf<Form4> {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form4> m_form;
-
-    template <class T> T* control(const char* name) const {
-        return formstest::Control<T>(m_form.get(), name);
-    }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
-    void click(const char* button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
-    void select(const char* option) const {
-        auto* o = control<QRadioButton>(option);
-        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
-    }
     void type(const char* name, const QString& text) const {
         box(name)->end(false);
         QTest::keyClicks(box(name), text);
     }
-    QWidget* focused() const { return QApplication::focusWidget(); }
 
 private Q_SLOTS:
-    void everyControlHasAnAccessibleName() {
-        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
-    }
-
-    void init() {
-        m_form = std::make_unique<Form4>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanup() { m_form.reset(); }
-
     void startsEmptyWithTheFocusInTheFirstBox() {
-        QCOMPARE(m_form->objectName(), QStringLiteral("Form4"));
-        QCOMPARE(m_form->windowTitle(),
+        QCOMPARE(form()->objectName(), QStringLiteral("Form4"));
+        QCOMPARE(form()->windowTitle(),
                  QStringLiteral("   ROD TO CRANK RATIO AND PISTON SPEED CALCULATIONS"));
         QVERIFY(!control<QRadioButton>("OPTROD")->isChecked());
         QVERIFY(!control<QRadioButton>("OPTPIS")->isChecked());
@@ -77,8 +54,8 @@ private Q_SLOTS:
     }
 
     void layoutHoldsAt96Dpi() {
-        QCOMPARE(m_form->logicalDpiX(), 96);
-        QCOMPARE(m_form->size(), QSize(457, 262));
+        QCOMPARE(form()->logicalDpiX(), 96);
+        QCOMPARE(form()->size(), QSize(457, 262));
         QCOMPARE(control<QGroupBox>("Frame1")->geometry(), QRect(0, 0, 713, 406));
         QCOMPARE(box("Text3")->geometry(), QRect(8, 40, 130, 25));
         QCOMPARE(control<QRadioButton>("OPTPIS")->geometry(), QRect(152, 88, 145, 27));
@@ -90,8 +67,8 @@ private Q_SLOTS:
     void optionsAndFirstBoxLieInFrontOfTheFrame() {
         for (const char* name : {"OPTPIS", "OPTROD", "Text3"}) {
             auto* w = control<QWidget>(name);
-            QCOMPARE(w->parentWidget(), m_form.get());
-            QCOMPARE(m_form->childAt(w->geometry().center()), w);
+            QCOMPARE(w->parentWidget(), form());
+            QCOMPARE(form()->childAt(w->geometry().center()), w);
         }
         QCOMPARE(control<QWidget>("Text4")->parentWidget(), control<QWidget>("Frame1"));
     }
@@ -113,7 +90,7 @@ private Q_SLOTS:
     }
 
     void everyGreySurfaceIsTheGrey() {
-        const QImage image = m_form->grab().toImage();
+        const QImage image = form()->grab().toImage();
         // An empty label, and the frame's ground between the boxes and the buttons.
         for (const QRect& area : {control<QLabel>("Label8")->geometry(), QRect(20, 205, 60, 30)}) {
             for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -125,27 +102,25 @@ private Q_SLOTS:
     }
 
     void frameOutlineRunsThroughItsCaption() {
-        const QImage image = m_form->grab().toImage();
+        const QImage image = form()->grab().toImage();
         const int middle = QFontMetrics(control<QGroupBox>("Frame1")->font()).height() / 2;
-        QCOMPARE(image.pixelColor(m_form->width() - 3, middle), QColor(128, 128, 128));
-        QCOMPARE(image.pixelColor(m_form->width() - 3, middle + 1), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(form()->width() - 3, middle), QColor(128, 128, 128));
+        QCOMPARE(image.pixelColor(form()->width() - 3, middle + 1), QColor(Qt::white));
     }
 
     void textsReadableUnderEveryScheme_data() { formstest::AddSchemeRows(); }
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
         const formstest::Scheme scheme(dark);
-        m_form = std::make_unique<Form4>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(rebuild()));
         select("OPTPIS");
         type("Text3", "7000");
         type("Text4", "86");
         click("Cmdcalculate");
         box("Text3")->setFocus();
-        QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
+        QMap<QString, double> contrasts = formstest::TextContrasts(form());
         select("OPTROD");
-        contrasts.insert(formstest::TextContrasts(m_form.get()));
+        contrasts.insert(formstest::TextContrasts(form()));
         QCOMPARE(formstest::Unreadable(contrasts), QStringList());
         for (const char* text : {"Label1", "Label5", "Label7", "Label8", "Label9", "OPTPIS", "Frame1"}) {
             QVERIFY2(contrasts.contains(QString::fromLatin1(text)), text);
@@ -217,33 +192,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rod");
         QTest::addColumn<QString>("stroke");
         QTest::addColumn<QString>("result");
-        QTest::newRow("135 over 80") << "135"
-                                     << "80"
-                                     << "1.69 to 1";
-        QTest::newRow("143 over 86") << "143"
-                                     << "86"
-                                     << "1.66 to 1";
-        QTest::newRow("no digit before the point") << "40"
-                                                   << "80"
-                                                   << ".50 to 1";
-        QTest::newRow("unit behind and blank inside") << "13 5mm"
-                                                      << "80"
-                                                      << "1.69 to 1";
-        QTest::newRow("empty stroke") << "135"
-                                      << ""
-                                      << "Infinity";
-        QTest::newRow("both empty") << ""
-                                    << ""
-                                    << "Not a number";
-        QTest::newRow("letters for a stroke") << "135"
-                                              << "abc"
-                                              << "Infinity";
-        QTest::newRow("rod beyond the double range") << "1e999"
-                                                     << "80"
-                                                     << ".00 to 1";
-        QTest::newRow("quotient beyond the float range") << "1e300"
-                                                         << "1e-300"
-                                                         << "Infinity";
+        // clang-format off
+        QTest::newRow("135 over 80") << "135" << "80" << "1.69 to 1";
+        QTest::newRow("143 over 86") << "143" << "86" << "1.66 to 1";
+        QTest::newRow("no digit before the point") << "40" << "80" << ".50 to 1";
+        QTest::newRow("unit behind and blank inside") << "13 5mm" << "80" << "1.69 to 1";
+        QTest::newRow("empty stroke") << "135" << "" << "Infinity";
+        QTest::newRow("both empty") << "" << "" << "Not a number";
+        QTest::newRow("letters for a stroke") << "135" << "abc" << "Infinity";
+        QTest::newRow("rod beyond the double range") << "1e999" << "80" << ".00 to 1";
+        QTest::newRow("quotient beyond the float range") << "1e300" << "1e-300" << "Infinity";
+        // clang-format on
     }
     void rodRatio() {
         QFETCH(QString, rod);
@@ -262,24 +221,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("revs");
         QTest::addColumn<QString>("stroke");
         QTest::addColumn<QString>("result");
-        QTest::newRow("7000 revs, 86 mm") << "7000"
-                                          << "86"
-                                          << " 3772.166";
-        QTest::newRow("no revs") << "0"
-                                 << "86"
-                                 << " 0";
-        QTest::newRow("empty boxes") << ""
-                                     << ""
-                                     << " 0";
-        QTest::newRow("comma ends the number") << "7000"
-                                               << "86,5"
-                                               << " 3772.166";
-        QTest::newRow("revs beyond the double range") << "1e999"
-                                                      << "86"
-                                                      << " 0";
-        QTest::newRow("speed beyond the float range") << "1e30"
-                                                      << "1e30"
-                                                      << " Infinity";
+        // clang-format off
+        QTest::newRow("7000 revs, 86 mm") << "7000" << "86" << " 3772.166";
+        QTest::newRow("no revs") << "0" << "86" << " 0";
+        QTest::newRow("empty boxes") << "" << "" << " 0";
+        QTest::newRow("comma ends the number") << "7000" << "86,5" << " 3772.166";
+        QTest::newRow("revs beyond the double range") << "1e999" << "86" << " 0";
+        QTest::newRow("speed beyond the float range") << "1e30" << "1e30" << " Infinity";
+        // clang-format on
     }
     void pistonSpeed() {
         QFETCH(QString, revs);
@@ -336,12 +285,12 @@ private Q_SLOTS:
         type("Text3", "135");
         type("Text4", "80");
         // An access key animates the press: the click comes a moment later.
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTest::keyClick(form()->windowHandle(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(caption("Label7"), QStringLiteral("1.69 to 1"));
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_L, Qt::AltModifier);
+        QTest::keyClick(form()->windowHandle(), Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(caption("Label7"), QStringLiteral(" "));
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_Q, Qt::AltModifier);
-        QTRY_VERIFY(!m_form->isVisible());
+        QTest::keyClick(form()->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+        QTRY_VERIFY(!form()->isVisible());
     }
 
     void enterInABoxPressesNothing() {
@@ -351,7 +300,7 @@ private Q_SLOTS:
         QTest::keyClick(box("Text4"), Qt::Key_Return);
         QTest::keyClick(box("Text4"), Qt::Key_Enter);
         QCOMPARE(caption("Label7"), QString());
-        QVERIFY(m_form->isVisible());
+        QVERIFY(form()->isVisible());
     }
 
     void enterOnAFocusedButtonPressesIt() {
@@ -391,7 +340,7 @@ private Q_SLOTS:
     void monkeyLeavesTheWindowUsable() {
         suite::Monkey monkey(4, {"CmdQuit"});
         QCOMPARE(monkey.Run(3000), 3000);
-        QVERIFY(m_form->isVisible());
+        QVERIFY(form()->isVisible());
         select("OPTROD");
         box("Text3")->setText(QStringLiteral("135"));
         box("Text4")->setText(QStringLiteral("80"));
@@ -401,7 +350,7 @@ private Q_SLOTS:
 
     void quitClosesTheWindow() {
         click("CmdQuit");
-        QVERIFY(!m_form->isVisible());
+        QVERIFY(!form()->isVisible());
     }
 
     void aMegabyteInABoxIsRead() {

@@ -18,15 +18,10 @@
 #include <QTimer>
 
 // Runs once in an English and once in a German locale; each case names the locale it is for.
-class Form1Test : public QObject {
+class Form1Test : public formstest::FormTestOf<Form1> {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form1> m_form;
-
-    template <class T> T* control(const char* name) const {
-        return formstest::Control<T>(m_form.get(), name);
-    }
     QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
     void enter(const QString& text) const {
         box("Text1")->selectAll();
@@ -35,7 +30,7 @@ private:
     void pick(const char* list, const char* unit) const {
         control<QComboBox>(list)->setCurrentText(QString::fromLatin1(unit));
     }
-    void calculate() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
+    void calculate() const { click("Command1"); }
     static bool German() { return QLocale::system().decimalPoint() == QLatin1String(","); }
 
     // Calculates, expecting the error message; returns what it said once its OK was pressed.
@@ -49,22 +44,11 @@ private:
     }
 
 private Q_SLOTS:
-    void everyControlHasAnAccessibleName() {
-        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
-    }
-
-    void init() {
-        m_form = std::make_unique<Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanup() { m_form.reset(); }
-
     void startsWithZerosAndAtmospheres() {
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("Pressure Converter"));
-        QCOMPARE(m_form->size(), QSize(394, 122));
-        QVERIFY(m_form->windowFlags() & Qt::WindowMinimizeButtonHint);
-        QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form()->windowTitle(), QStringLiteral("Pressure Converter"));
+        QCOMPARE(form()->size(), QSize(394, 122));
+        QVERIFY(form()->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(form()->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("From"));
         QCOMPARE(control<QGroupBox>("Frame2")->title(), QStringLiteral("To"));
         QCOMPARE(box("Text2")->geometry(), QRect(8, 16, 169, 19));
@@ -84,7 +68,7 @@ private Q_SLOTS:
     }
 
     void iconHoldsBothSizes() {
-        const QIcon icon = m_form->windowIcon();
+        const QIcon icon = form()->windowIcon();
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
         QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
@@ -164,7 +148,7 @@ private Q_SLOTS:
 
     // The outline's top edge runs through the middle of the caption, above the boxes it holds.
     void framesHoldTheirBoxes() {
-        const QImage image = m_form->grab().toImage();
+        const QImage image = form()->grab().toImage();
         for (const char* name : {"Frame1", "Frame2"}) {
             auto* frame = control<QGroupBox>(name);
             const int edge = frame->y() + QFontMetrics(frame->font()).height() / 2;
@@ -180,13 +164,11 @@ private Q_SLOTS:
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
         const formstest::Scheme scheme(dark);
-        m_form = std::make_unique<Form1>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(rebuild()));
         enter(QStringLiteral("1"));
         calculate();
         box("Text1")->setFocus();
-        const QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
+        const QMap<QString, double> contrasts = formstest::TextContrasts(form());
         QCOMPARE(formstest::Unreadable(contrasts), QStringList());
         QCOMPARE(contrasts.keys(),
                  (QStringList{"Combo1", "Combo2", "Command1", "Frame1", "Frame2", "Text1", "Text2"}));
@@ -195,7 +177,7 @@ private Q_SLOTS:
     void monkeyLeavesTheWindowUsable() {
         suite::Monkey monkey(1, {});
         QCOMPARE(monkey.Run(3000), 3000);
-        QVERIFY(m_form->isVisible());
+        QVERIFY(form()->isVisible());
         box("Text1")->setText(QStringLiteral("2"));
         pick("Combo1", "Bars");
         pick("Combo2", "Pascels");
@@ -207,16 +189,13 @@ private Q_SLOTS:
     void notANumberIsReportedAndCanBeCorrected_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << ""
-                               << "Type mismatch (error 13)";
-        QTest::newRow("blanks") << "   "
-                                << "Type mismatch (error 13)";
-        QTest::newRow("unit behind") << "14psi"
-                                     << "Type mismatch (error 13)";
-        QTest::newRow("letters") << "abc"
-                                 << "Type mismatch (error 13)";
-        QTest::newRow("overflow") << "1E999"
-                                  << "Overflow (error 6)";
+        // clang-format off
+        QTest::newRow("empty") << "" << "Type mismatch (error 13)";
+        QTest::newRow("blanks") << "   " << "Type mismatch (error 13)";
+        QTest::newRow("unit behind") << "14psi" << "Type mismatch (error 13)";
+        QTest::newRow("letters") << "abc" << "Type mismatch (error 13)";
+        QTest::newRow("overflow") << "1E999" << "Overflow (error 6)";
+        // clang-format on
     }
     void notANumberIsReportedAndCanBeCorrected() {
         QFETCH(QString, text);
@@ -228,7 +207,7 @@ private Q_SLOTS:
         box("Text1")->setText(text);
         control<QPushButton>("Command1")->setFocus();
         QCOMPARE(calculateExpectingMessage(), QStringLiteral("pressure|") + message);
-        QVERIFY(m_form->isVisible());
+        QVERIFY(form()->isVisible());
         QCOMPARE(box("Text2")->text(), before);
         QCOMPARE(box("Text1")->text(), text);
         QTRY_COMPARE(QApplication::focusWidget(), box("Text1"));

@@ -27,43 +27,20 @@ const QString kInletAdvice = QStringLiteral(
 
 } // namespace
 
-class Form5Test : public QObject {
+class Form5Test : public formstest::FormTestOf<Form5> {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form5> m_form;
-
-    template <class T> T* control(const char* name) const {
-        return formstest::Control<T>(m_form.get(), name);
-    }
     QLineEdit* box() const { return control<QLineEdit>("Text1"); }
-    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
-    void click(const char* button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
-    void select(const char* option) const {
-        auto* o = control<QRadioButton>(option);
-        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
-    }
-    QWidget* focused() const { return QApplication::focusWidget(); }
 
 private Q_SLOTS:
     void initTestCase() { QCOMPARE(QLocale::system().groupSeparator(), QStringLiteral(",")); }
 
-    void everyControlHasAnAccessibleName() {
-        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
-    }
-
-    void init() {
-        m_form = std::make_unique<Form5>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanup() { m_form.reset(); }
-
     void startsEmptyWithNoOption() {
-        QCOMPARE(m_form->objectName(), QStringLiteral("Form5"));
-        QCOMPARE(m_form->windowTitle(), QStringLiteral("TO CALCULATE YOUR INLET AND EXHAUSTS LENGHTS"));
-        QCOMPARE(m_form->size(), QSize(384, 287));
-        QCOMPARE(m_form->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(form()->objectName(), QStringLiteral("Form5"));
+        QCOMPARE(form()->windowTitle(), QStringLiteral("TO CALCULATE YOUR INLET AND EXHAUSTS LENGHTS"));
+        QCOMPARE(form()->size(), QSize(384, 287));
+        QCOMPARE(form()->palette().color(QPalette::Window), QColor(192, 192, 192));
         QCOMPARE(box()->geometry(), QRect(120, 48, 121, 25));
         QCOMPARE(box()->font().pointSizeF(), 9.75);
         QCOMPARE(control<QRadioButton>("Option2")->geometry(), QRect(40, 88, 305, 29));
@@ -76,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(caption("Label1"), QStringLiteral("First Choose An Option You want To calculate"));
         QCOMPARE(control<QPushButton>("Command1")->text(), QStringLiteral("C&alculate"));
         QCOMPARE(focused(), box());
-        QVERIFY(!(m_form->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(form()->windowFlags() & Qt::WindowMinimizeButtonHint));
     }
 
     void calculateWithNoOptionChangesNothing() {
@@ -89,26 +66,18 @@ private Q_SLOTS:
     void primaryLength_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("value");
-        QTest::newRow("6000") << "6000"
-                              << "34.ins";
-        QTest::newRow("halves away from zero") << "16320"
-                                               << "13.ins";
-        QTest::newRow("unit behind") << "6000rpm"
-                                     << "34.ins";
-        QTest::newRow("comma ends the number") << "6,000"
-                                               << "34000.ins";
-        QTest::newRow("empty box") << ""
-                                   << "Infinity";
-        QTest::newRow("letters") << "abc"
-                                 << "Infinity";
-        QTest::newRow("zero") << "0"
-                              << "Infinity";
-        QTest::newRow("negative zero is zero") << "-0"
-                                               << "Infinity";
-        QTest::newRow("beyond the double range") << "1e999"
-                                                 << ".ins";
-        QTest::newRow("very fast") << "500000"
-                                   << ".ins";
+        // clang-format off
+        QTest::newRow("6000") << "6000" << "34.ins";
+        QTest::newRow("halves away from zero") << "16320" << "13.ins";
+        QTest::newRow("unit behind") << "6000rpm" << "34.ins";
+        QTest::newRow("comma ends the number") << "6,000" << "34000.ins";
+        QTest::newRow("empty box") << "" << "Infinity";
+        QTest::newRow("letters") << "abc" << "Infinity";
+        QTest::newRow("zero") << "0" << "Infinity";
+        QTest::newRow("negative zero is zero") << "-0" << "Infinity";
+        QTest::newRow("beyond the double range") << "1e999" << ".ins";
+        QTest::newRow("very fast") << "500000" << ".ins";
+        // clang-format on
     }
     void primaryLength() {
         QFETCH(QString, text);
@@ -128,24 +97,17 @@ private Q_SLOTS:
     void inletLength_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("value");
-        QTest::newRow("6000") << "6000"
-                              << "16. ins";
-        QTest::newRow("halves away from zero") << "7480"
-                                               << "13. ins";
-        QTest::newRow("grouped") << "6,000"
-                                 << "16. ins";
-        QTest::newRow("blanks around") << "  6000 "
-                                       << "16. ins";
-        QTest::newRow("unit behind") << "6000rpm"
-                                     << ". ins";
-        QTest::newRow("empty box") << ""
-                                   << ". ins";
-        QTest::newRow("letters") << "abc"
-                                 << ". ins";
-        QTest::newRow("zero") << "0"
-                              << "Infinity";
-        QTest::newRow("beyond the double range") << "1e999"
-                                                 << ". ins";
+        // clang-format off
+        QTest::newRow("6000") << "6000" << "16. ins";
+        QTest::newRow("halves away from zero") << "7480" << "13. ins";
+        QTest::newRow("grouped") << "6,000" << "16. ins";
+        QTest::newRow("blanks around") << "  6000 " << "16. ins";
+        QTest::newRow("unit behind") << "6000rpm" << ". ins";
+        QTest::newRow("empty box") << "" << ". ins";
+        QTest::newRow("letters") << "abc" << ". ins";
+        QTest::newRow("zero") << "0" << "Infinity";
+        QTest::newRow("beyond the double range") << "1e999" << ". ins";
+        // clang-format on
     }
     void inletLength() {
         QFETCH(QString, text);
@@ -246,7 +208,7 @@ private Q_SLOTS:
     }
 
     void outlineIsDrawnOverTheLabelItSurrounds() {
-        const QImage image = m_form->grab().toImage();
+        const QImage image = form()->grab().toImage();
         const QRect shape = control<QWidget>("Shape2")->geometry();
         QVERIFY(control<QLabel>("Label2")->geometry().contains(shape.center().x(), shape.top()));
         QCOMPARE(image.pixelColor(shape.center().x(), shape.top()), QColor(Qt::black));
@@ -256,14 +218,12 @@ private Q_SLOTS:
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
         const formstest::Scheme scheme(dark);
-        m_form = std::make_unique<Form5>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(rebuild()));
         select("Option1");
         QTest::keyClicks(box(), "6000");
         click("Command1");
         box()->setFocus();
-        const QMap<QString, double> contrasts = formstest::TextContrasts(m_form.get());
+        const QMap<QString, double> contrasts = formstest::TextContrasts(form());
         QCOMPARE(formstest::Unreadable(contrasts), QStringList());
         for (const char* text :
              {"Label1", "Label2", "Label3", "Label4", "Label5", "Option1", "Option2", "Command1"}) {
@@ -282,18 +242,18 @@ private Q_SLOTS:
     void accessKeysPressTheButtons() {
         select("Option1");
         QTest::keyClicks(box(), "6000");
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(form()->windowHandle(), Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(caption("Label3"), QStringLiteral("34.ins"));
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTest::keyClick(form()->windowHandle(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(caption("Label3"), QString());
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_Q, Qt::AltModifier);
-        QTRY_VERIFY(!m_form->isVisible());
+        QTest::keyClick(form()->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+        QTRY_VERIFY(!form()->isVisible());
     }
 
     void monkeyLeavesTheWindowUsable() {
         suite::Monkey monkey(5, {"Command3"});
         QCOMPARE(monkey.Run(3000), 3000);
-        QVERIFY(m_form->isVisible());
+        QVERIFY(form()->isVisible());
         control<QRadioButton>("Option1")->setChecked(true);
         box()->setText(QStringLiteral("6000"));
         click("Command1");
@@ -302,7 +262,7 @@ private Q_SLOTS:
 
     void escapeDoesNotCloseTheWindow() {
         QTest::keyClick(box(), Qt::Key_Escape);
-        QVERIFY(m_form->isVisible());
+        QVERIFY(form()->isVisible());
     }
 };
 

@@ -20,17 +20,11 @@
 #include <QTest>
 #include <QTimer>
 
-class Form3Test : public QObject {
+class Form3Test : public formstest::FormTestOf<Form3> {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Form3> m_form;
-
-    template <class T> T* control(const char* name) const {
-        return formstest::Control<T>(m_form.get(), name);
-    }
     QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
-    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
     QPushButton* button(const char* name) const { return control<QPushButton>(name); }
     void fill(const QString& bore, const QString& stroke, const QString& cylinders) const {
         field("Text1")->setText(bore);
@@ -38,37 +32,25 @@ private:
         field("Text3")->setText(cylinders);
     }
     void post() const { QTest::mouseClick(button("CmdPrint"), Qt::LeftButton); }
-    RecordSurface* records() const { return m_form->RecordWindow()->surface(); }
-    QWidget* focused() const { return QApplication::focusWidget(); }
+    RecordSurface* records() const { return form()->RecordWindow()->surface(); }
 
 private Q_SLOTS:
-    void everyControlHasAnAccessibleName() {
-        QCOMPARE(formstest::UnnamedControls(m_form.get()), QStringList());
-    }
-
-    void init() {
-        m_form = std::make_unique<Form3>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanup() { m_form.reset(); }
-
     void windowFollowsTheTable() {
-        QCOMPARE(m_form->windowTitle(), QStringLiteral(" CUBIC / CAPACITY / CALCULATION"));
-        QCOMPARE(m_form->size(), QSize(376, 207));
-        QCOMPARE(m_form->frameGeometry().topLeft(), QPoint(100, 7));
-        QCOMPARE(m_form->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(form()->windowTitle(), QStringLiteral(" CUBIC / CAPACITY / CALCULATION"));
+        QCOMPARE(form()->size(), QSize(376, 207));
+        QCOMPARE(form()->frameGeometry().topLeft(), QPoint(100, 7));
+        QCOMPARE(form()->palette().color(QPalette::Window), QColor(192, 192, 192));
         QCOMPARE(field("Text1")->geometry(), QRect(24, 40, 65, 24));
         QCOMPARE(button("CmdPrint")->geometry(), QRect(296, 160, 57, 33));
         QCOMPARE(control<QWidget>("Shape4")->geometry(), QRect(32, 112, 305, 33));
-        QCOMPARE(m_form->findChildren<forms::ShapeOutline*>().size(), 9);
+        QCOMPARE(form()->findChildren<forms::ShapeOutline*>().size(), 9);
         QCOMPARE(caption("Label1"), QStringLiteral(" Bore Size Here"));
         QCOMPARE(caption("Label6"), QStringLiteral("All calculations In M/M And Press tab After Each Entry"));
         QCOMPARE(control<QLabel>("Label5")->font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(field("Text2")->font().pointSizeF(), 9.75);
         QCOMPARE(focused(), field("Text1"));
         QVERIFY(button("CmdPrint")->toolTip().isEmpty());
-        QVERIFY(!m_form->RecordWindow());
+        QVERIFY(!form()->RecordWindow());
     }
 
     void calculate_data() {
@@ -76,62 +58,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stroke");
         QTest::addColumn<QString>("cylinders");
         QTest::addColumn<QString>("result");
-        QTest::newRow("all empty") << ""
-                                   << ""
-                                   << ""
-                                   << ".00cc";
-        QTest::newRow("86 86 4") << "86"
-                                 << "86"
-                                 << "4"
-                                 << "1998.49cc";
-        QTest::newRow("100 100 1") << "100"
-                                   << "100"
-                                   << "1"
-                                   << "785.50cc";
-        QTest::newRow("no digit before the point") << "5"
-                                                   << "5"
-                                                   << "1"
-                                                   << ".10cc";
-        QTest::newRow("rounds to nothing") << "1"
-                                           << "1"
-                                           << "1"
-                                           << ".00cc";
-        QTest::newRow("seven digits") << "111"
-                                      << "111"
-                                      << "111"
-                                      << "119244.40cc";
-        QTest::newRow("unit behind") << "86mm"
-                                     << "86"
-                                     << "4"
-                                     << "1998.49cc";
-        QTest::newRow("blank inside") << "8 6"
-                                      << "86"
-                                      << "4"
-                                      << "1998.49cc";
-        QTest::newRow("comma ends") << "1,5"
-                                    << "1"
-                                    << "1"
-                                    << ".00cc";
-        QTest::newRow("letters read as 0") << "abc"
-                                           << "86"
-                                           << "4"
-                                           << ".00cc";
-        QTest::newRow("negative stroke") << "86"
-                                         << "-86"
-                                         << "4"
-                                         << "-1998.49cc";
-        QTest::newRow("half cylinders") << "86"
-                                        << "86"
-                                        << "2.5"
-                                        << "1249.06cc";
-        QTest::newRow("beyond the double range") << "1e999"
-                                                 << "86"
-                                                 << "4"
-                                                 << ".00cc";
-        QTest::newRow("beyond the float range") << "1e30"
-                                                << "1e30"
-                                                << "1"
-                                                << "Infinity";
+        // clang-format off
+        QTest::newRow("all empty") << "" << "" << "" << ".00cc";
+        QTest::newRow("86 86 4") << "86" << "86" << "4" << "1998.49cc";
+        QTest::newRow("100 100 1") << "100" << "100" << "1" << "785.50cc";
+        QTest::newRow("no digit before the point") << "5" << "5" << "1" << ".10cc";
+        QTest::newRow("rounds to nothing") << "1" << "1" << "1" << ".00cc";
+        QTest::newRow("seven digits") << "111" << "111" << "111" << "119244.40cc";
+        QTest::newRow("unit behind") << "86mm" << "86" << "4" << "1998.49cc";
+        QTest::newRow("blank inside") << "8 6" << "86" << "4" << "1998.49cc";
+        QTest::newRow("comma ends") << "1,5" << "1" << "1" << ".00cc";
+        QTest::newRow("letters read as 0") << "abc" << "86" << "4" << ".00cc";
+        QTest::newRow("negative stroke") << "86" << "-86" << "4" << "-1998.49cc";
+        QTest::newRow("half cylinders") << "86" << "86" << "2.5" << "1249.06cc";
+        QTest::newRow("beyond the double range") << "1e999" << "86" << "4" << ".00cc";
+        QTest::newRow("beyond the float range") << "1e30" << "1e30" << "1" << "Infinity";
+        // clang-format on
     }
     void calculate() {
         QFETCH(QString, bore);
@@ -166,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(caption("Label5"), QString());
         QTRY_COMPARE(focused(), field("Text1"));
         QCOMPARE(records()->drawingPosition().y(), records()->lineHeight());
-        QCOMPARE(m_form->PrintPressCount(), 1);
+        QCOMPARE(form()->PrintPressCount(), 1);
     }
 
     void tabWalksTheFieldsAndButtons() {
@@ -185,25 +127,25 @@ private Q_SLOTS:
 
     void accessKeys() {
         fill("86", "86", "4");
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTest::keyClick(form()->windowHandle(), Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(caption("Label5"), QStringLiteral("1998.49cc"));
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_P, Qt::AltModifier);
-        QTRY_VERIFY(m_form->RecordWindow());
-        QCOMPARE(m_form->PrintPressCount(), 0); // a click from the keyboard is no press
+        QTest::keyClick(form()->windowHandle(), Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(form()->RecordWindow());
+        QCOMPARE(form()->PrintPressCount(), 0); // a click from the keyboard is no press
         // The record window came to the front; the calculator's keys work when it is active again.
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_E, Qt::AltModifier);
+        form()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form()));
+        QTest::keyClick(form()->windowHandle(), Qt::Key_E, Qt::AltModifier);
         QTRY_COMPARE(caption("Label5"), QString());
-        QTest::keyClick(m_form->windowHandle(), Qt::Key_Q, Qt::AltModifier);
-        QTRY_VERIFY(!m_form->isVisible());
-        QTRY_VERIFY(!m_form->RecordWindow());
+        QTest::keyClick(form()->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+        QTRY_VERIFY(!form()->isVisible());
+        QTRY_VERIFY(!form()->RecordWindow());
     }
 
     void postingBeforeCalculateLeavesTheResultColumnEmpty() {
         fill("86", "86", "4");
         post();
-        QVERIFY(m_form->RecordWindow()->isVisible());
+        QVERIFY(form()->RecordWindow()->isVisible());
         QCOMPARE(button("CmdPrint")->toolTip(), QStringLiteral("Print the above record"));
         // The line ended: the next one starts at the left edge, one line down.
         QCOMPARE(records()->drawingPosition(), QPoint(0, records()->lineHeight()));
@@ -212,8 +154,8 @@ private Q_SLOTS:
     void spaceOnThePrintButtonPostsWithoutCounting() {
         button("CmdPrint")->setFocus();
         QTest::keyClick(button("CmdPrint"), Qt::Key_Space);
-        QVERIFY(m_form->RecordWindow());
-        QCOMPARE(m_form->PrintPressCount(), 0);
+        QVERIFY(form()->RecordWindow());
+        QCOMPARE(form()->PrintPressCount(), 0);
         QVERIFY(!button("CmdPrint")->toolTip().isEmpty());
     }
 
@@ -225,9 +167,9 @@ private Q_SLOTS:
     void otherButtonPressCountsAndLeavesTheFocus() {
         QFETCH(int, mouseButton);
         QTest::mouseClick(button("CmdPrint"), Qt::MouseButton(mouseButton));
-        QCOMPARE(m_form->PrintPressCount(), 1);
+        QCOMPARE(form()->PrintPressCount(), 1);
         QCOMPARE(button("CmdPrint")->toolTip(), QStringLiteral("Print this list"));
-        QVERIFY(!m_form->RecordWindow());
+        QVERIFY(!form()->RecordWindow());
         QCOMPARE(focused(), field("Text1"));
         QTest::keyClicks(focused(), "7");
         QCOMPARE(field("Text1")->text(), QStringLiteral("7"));
@@ -239,17 +181,15 @@ private Q_SLOTS:
     void textsReadableUnderEveryScheme() {
         QFETCH(bool, dark);
         const formstest::Scheme scheme(dark);
-        m_form = std::make_unique<Form3>();
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(rebuild()));
         fill(QStringLiteral("86"), QStringLiteral("86"), QStringLiteral("4"));
         QTest::mouseClick(button("CmdCalculate"), Qt::LeftButton);
         post();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form->RecordWindow()));
-        const QMap<QString, double> calculator = formstest::TextContrasts(m_form.get());
-        const QMap<QString, double> menu = formstest::TextContrasts(m_form->RecordWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(form()->RecordWindow()));
+        const QMap<QString, double> calculator = formstest::TextContrasts(form());
+        const QMap<QString, double> menu = formstest::TextContrasts(form()->RecordWindow());
         const std::optional<double> rows =
-            formstest::TextContrast(m_form->RecordWindow()->grab().toImage(),
+            formstest::TextContrast(form()->RecordWindow()->grab().toImage(),
                                     records()->geometry().adjusted(0, 0, 0, -records()->height() + 40));
         QCOMPARE(formstest::Unreadable(calculator), QStringList());
         QCOMPARE(formstest::Unreadable(menu), QStringList());
@@ -265,7 +205,7 @@ private Q_SLOTS:
             post();
         }
         QCOMPARE(watcher.seen(), QStringList());
-        QCOMPARE(m_form->PrintPressCount(), 25);
+        QCOMPARE(form()->PrintPressCount(), 25);
         QTest::mousePress(button("CmdPrint"), Qt::LeftButton);
         QCOMPARE(watcher.seen(),
                  QStringList{"Sumbrelt|Max number of records entered for printing,To make a print "
@@ -273,28 +213,28 @@ private Q_SLOTS:
         QCOMPARE(watcher.buttonCounts(), QList<int>{1});
         QTest::mouseRelease(button("CmdPrint"), Qt::LeftButton);
         QVERIFY(!button("CmdPrint")->isDown());
-        QCOMPARE(m_form->PrintPressCount(), 26);
+        QCOMPARE(form()->PrintPressCount(), 26);
         post();
         post();
-        QCOMPARE(m_form->PrintPressCount(), 28);
+        QCOMPARE(form()->PrintPressCount(), 28);
         QCOMPARE(watcher.seen().size(), 1);
         QCOMPARE(button("CmdPrint")->toolTip(), QStringLiteral("Print the above record"));
         // Clearing the records does not bring the warning back.
-        m_form->RecordWindow()->MnuClear_Click();
+        form()->RecordWindow()->MnuClear_Click();
         post();
-        QCOMPARE(m_form->PrintPressCount(), 29);
+        QCOMPARE(form()->PrintPressCount(), 29);
         QCOMPARE(watcher.seen().size(), 1);
     }
 
     void monkeyLeavesBothWindowsUsable() {
         suite::Monkey monkey(3, {"CmdQuit"});
         QCOMPARE(monkey.Run(3000), 3000);
-        QVERIFY(m_form->isVisible());
+        QVERIFY(form()->isVisible());
         fill("86", "86", "4");
         QTest::mouseClick(button("CmdCalculate"), Qt::LeftButton);
         QCOMPARE(caption("Label5"), QStringLiteral("1998.49cc"));
         post();
-        QVERIFY(m_form->RecordWindow() && m_form->RecordWindow()->isVisible());
+        QVERIFY(form()->RecordWindow() && form()->RecordWindow()->isVisible());
         QVERIFY(records()->drawingPosition().y() > 0);
     }
 
@@ -302,28 +242,28 @@ private Q_SLOTS:
         fill("86", "86", "4");
         post();
         post();
-        Form9* first = m_form->RecordWindow();
+        Form9* first = form()->RecordWindow();
         const QPoint loadPosition = first->frameGeometry().topLeft();
         first->move(loadPosition + QPoint(50, 50));
         first->close();
-        QTRY_VERIFY(!m_form->RecordWindow());
+        QTRY_VERIFY(!form()->RecordWindow());
         post();
-        QVERIFY(m_form->RecordWindow());
-        QCOMPARE(m_form->RecordWindow()->frameGeometry().topLeft(), loadPosition);
+        QVERIFY(form()->RecordWindow());
+        QCOMPARE(form()->RecordWindow()->frameGeometry().topLeft(), loadPosition);
         QCOMPARE(records()->drawingPosition().y(), records()->lineHeight());
     }
 
     void closeBoxClosesOnlyTheCalculator() {
         post();
-        m_form->close();
-        QVERIFY(m_form->RecordWindow()->isVisible());
+        form()->close();
+        QVERIFY(form()->RecordWindow()->isVisible());
     }
 
     void quitClosesBothWindows() {
         post();
         QTest::mouseClick(button("CmdQuit"), Qt::LeftButton);
-        QVERIFY(!m_form->isVisible());
-        QTRY_VERIFY(!m_form->RecordWindow());
+        QVERIFY(!form()->isVisible());
+        QTRY_VERIFY(!form()->RecordWindow());
     }
 };
 

@@ -88,27 +88,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("state");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("prompt");
-        QTest::newRow("first stage") << 1 << QStringList{"REDON",  "REDOFF", "YELOFF", "YELOFF",
-                                                         "YELOFF", "GRNOFF", "REDOFF"}
-                                     << "Press any key to light second stage lights";
-        QTest::newRow("second stage")
-            << 2 << QStringList{"REDON", "REDON", "YELOFF", "YELOFF", "YELOFF", "GRNOFF", "REDOFF"}
-            << "Press any key once the green lights are lit";
-        QTest::newRow("third amber") << 5 << QStringList{"REDON", "REDON",  "YELON", "YELON",
-                                                         "YELON", "GRNOFF", "REDOFF"}
-                                     << "Press any key once the green lights are lit";
-        QTest::newRow("green") << 6
-                               << QStringList{"REDON", "REDON", "YELON", "YELON", "YELON", "GRNON", "REDOFF"}
-                               << "GO!";
-        QTest::newRow("foul") << 7
-                              << QStringList{"REDON", "REDON", "YELON", "YELON", "YELON", "GRNON", "REDON"}
-                              << "RED LIGHT! Press any key to continue";
-        QTest::newRow("beyond seven")
-            << 9 << QStringList{"REDON", "REDON", "YELON", "YELON", "YELON", "GRNON", "REDON"}
-            << "RED LIGHT! Press any key to continue";
-        QTest::newRow("dark again") << 0 << QStringList{"REDOFF", "REDOFF", "YELOFF", "YELOFF",
-                                                        "YELOFF", "GRNOFF", "REDOFF"}
-                                    << "Press any key to light first stage lights";
+        // clang-format off
+        QTest::newRow("first stage") << 1 << QStringList{"REDON", "REDOFF", "YELOFF", "YELOFF", "YELOFF", "GRNOFF", "REDOFF"} << "Press any key to light second stage lights";
+        QTest::newRow("second stage") << 2 << QStringList{"REDON", "REDON", "YELOFF", "YELOFF", "YELOFF", "GRNOFF", "REDOFF"} << "Press any key once the green lights are lit";
+        QTest::newRow("third amber") << 5 << QStringList{"REDON", "REDON", "YELON", "YELON", "YELON", "GRNOFF", "REDOFF"} << "Press any key once the green lights are lit";
+        QTest::newRow("green") << 6 << QStringList{"REDON", "REDON", "YELON", "YELON", "YELON", "GRNON", "REDOFF"} << "GO!";
+        QTest::newRow("foul") << 7 << QStringList{"REDON", "REDON", "YELON", "YELON", "YELON", "GRNON", "REDON"} << "RED LIGHT! Press any key to continue";
+        QTest::newRow("beyond seven") << 9 << QStringList{"REDON", "REDON", "YELON", "YELON", "YELON", "GRNON", "REDON"} << "RED LIGHT! Press any key to continue";
+        QTest::newRow("dark again") << 0 << QStringList{"REDOFF", "REDOFF", "YELOFF", "YELOFF", "YELOFF", "GRNOFF", "REDOFF"} << "Press any key to light first stage lights";
+        // clang-format on
     }
     void showTreeStateLightsRowsFromTheTop() {
         QFETCH(int, state);

@@ -1,6 +1,7 @@
 #pragma once
-// What the window tests of the form-based programs share: finding a control by its name, and
-// answering the message boxes that come up while a test acts. For tests only.
+// What the window tests of the form-based programs share: the fixture that builds and shows the
+// form, finding a control by its name, and answering the message boxes that come up while a test
+// acts. For tests only.
 
 #include <QAccessible>
 #include <QApplication>
@@ -9,6 +10,9 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
 
 namespace formstest {
 
@@ -36,6 +40,41 @@ inline QStringList UnnamedControls(const QWidget* window) {
     }
     return unnamed;
 }
+
+// A form's window test: a fresh form built and shown before each test function and destroyed after
+// it, its controls found by name, and the check that every control a user reads or operates is named
+// for a screen reader.
+class FormTest : public QObject {
+    Q_OBJECT
+protected:
+    explicit FormTest(std::function<QWidget*()> makeForm)
+        : m_makeForm(std::move(makeForm)) {}
+
+    // A new form, shown, in place of the one there is: for a test that changes what it is built under.
+    QWidget* rebuild();
+    template <class T> T* control(const char* name) const { return Control<T>(m_form.get(), name); }
+    QString caption(const char* label) const;
+    void click(const char* button) const;
+    void select(const char* option) const; // a click on the option's round button
+    static QWidget* focused() { return QApplication::focusWidget(); }
+
+    std::unique_ptr<QWidget> m_form;
+
+private Q_SLOTS:
+    void everyControlHasAnAccessibleName();
+    void init();
+    void cleanup() { m_form.reset(); }
+
+private:
+    std::function<QWidget*()> m_makeForm;
+};
+
+template <class Form> class FormTestOf : public FormTest {
+protected:
+    FormTestOf()
+        : FormTest([] { return new Form; }) {}
+    Form* form() const { return static_cast<Form*>(m_form.get()); }
+};
 
 // While it lives, presses OK on every message box that comes up and keeps "title|text" of each.
 class MessageWatcher : public QObject {
