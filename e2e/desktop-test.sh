@@ -10,19 +10,19 @@
 set -uo pipefail
 source "$(dirname "$0")/desktop.sh"
 
-if [ "${1:-}" = --inside ]; then # on the display, in the run's folder
-    shift 2
+# On the display: the command in a session of its own, the screen kept if it failed, then whatever
+# it left running ended with it, so that no later test meets it.
+run_on_display() {
     setsid "$@" >"$SUITE_EVIDENCE_DIR/output.log" 2>&1 &
-    test_group=$!
-    wait $test_group
+    local group=$! status
+    wait $group
     status=$?
     if [ $status -ne 0 ] && [ $status -ne 77 ] && [ ! -e "$SUITE_EVIDENCE_DIR/screen.png" ] && [ -n "${DISPLAY:-}" ]; then
-        import -window root "$SUITE_EVIDENCE_DIR/screen.png" 2>/dev/null || true
+        import -window root "$SUITE_EVIDENCE_DIR/screen.png" 2>/dev/null
     fi
-    # Whatever the test left running ends with it, so that no later test meets it.
-    kill -- -$test_group 2>/dev/null || true
-    exit $status
-fi
+    kill -- -$group 2>/dev/null
+    return $status
+}
 
 root=$1 name=$2 display=$3
 shift 4
@@ -30,10 +30,9 @@ run="$root/$name/$(date +%Y%m%d-%H%M%S)-$$"
 mkdir -p "$run"
 export SUITE_EVIDENCE_DIR=$run
 if [ "$display" = own ]; then
-    "$0" --inside -- "$@"
+    run_on_display "$@"
 else
-    xvfb-run -a -n "$display" -e "$run/xserver.log" -s "$xvfb_server_args" \
-        "$0" --inside -- "$@"
+    xvfb-run -a -n "$display" -e "$run/xserver.log" -s "$xvfb_server_args" bash -c "$(declare -f run_on_display); run_on_display \"\$@\"" run "$@"
 fi
 status=$?
 cat "$run/output.log" 2>/dev/null

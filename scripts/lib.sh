@@ -1,4 +1,5 @@
-# Shared by scripts/run and scripts/test: where the suite lives, and installing its Debian packages.
+# Shared by scripts/run, scripts/test and scripts/repeat: where the suite lives, installing its Debian
+# packages, and the print service the printing test needs.
 suite_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 ensure_packages() {
@@ -17,4 +18,18 @@ ensure_packages() {
         echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}"
         exit 1
     fi
+}
+
+step() { printf '\n== %s\n' "$*"; }
+
+# The print service runs only while the tests need it, unless it ran before.
+print_service_started=no
+start_print_service() {
+    step "the print service for the printing test"
+    local status=0
+    "$suite_root/scripts/print-service" start || status=$?
+    [ $status -ne 0 ] || print_service_started=yes
+}
+stop_print_service() {
+    [ "$print_service_started" = no ] || "$suite_root/scripts/print-service" stop || true
 }
