@@ -1,10 +1,6 @@
-# The two kinds of test every part registers.
-#   add_core_test(name SOURCES ... LIBRARIES ...): a GoogleTest program of a core (no Qt), each of
-#   its tests found by ctest under its own name.
-#   add_window_test(name SOURCES ... LIBRARIES ... [ENVIRONMENT ...]): a Qt Test window test on the
-#   offscreen platform, linking exactly the libraries the program links; with COMMAND in place of
-#   SOURCES and LIBRARIES, another run of a window test built before. ENVIRONMENT adds variables,
-#   such as a locale.
+# add_core_test: a core's GoogleTest program (no Qt), each test found by ctest under its own name.
+# add_window_test: a Qt Test window test on the offscreen platform, linking exactly what the program
+# links; COMMAND runs one built before again. ENVIRONMENT adds variables, such as a locale.
 function(add_core_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})

@@ -8,8 +8,6 @@ bin=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/desktop.sh"
 failures=0
-pids=()
-on_exit 'kill "${pids[@]}" "${window_manager:-}" 2>/dev/null || true'
 start_window_manager
 
 # expect_centred WHAT WINDOW
@@ -37,7 +35,7 @@ expect_at() {
     fi
 }
 
-start() { "$bin/$1" & pids+=($!); }
+start() { "$bin/$1" & }
 
 for program in "Carrowen:ROD TO CRANK" "Quillon:INLET AND EXHAUSTS" "pressure:Pressure Converter"; do
     start "${program%%:*}"

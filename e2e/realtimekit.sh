@@ -12,8 +12,7 @@ source "$(dirname "$0")/desktop.sh"
 work=$(mktemp -d)
 chmod 755 "$work"
 evidence=${SUITE_EVIDENCE_DIR:-$work}
-pids=()
-on_exit 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"'
+trap 'rm -rf "$work"' EXIT
 
 export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system_bus_socket
 on_bus() {
@@ -25,7 +24,6 @@ start() {
     local name=$1 log=$evidence/$2
     shift 2
     "$@" >"$log" 2>&1 &
-    pids+=($!)
     wait_until 30 on_bus "$name" || { echo "FAIL: $name did not come on the bus (see $log)"; exit 1; }
 }
 

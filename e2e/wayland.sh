@@ -10,12 +10,10 @@ evidence=${SUITE_EVIDENCE_DIR:-$(mktemp -d)}
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
-pids=()
-on_exit 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$runtime"'
+trap 'rm -rf "$runtime"' EXIT
 
 weston --backend=headless-backend.so --socket=suite-wayland --xwayland --width=1024 --height=768 \
     --log="$evidence/weston.log" &
-pids+=($!)
 display=""
 listening() {
     display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$evidence/weston.log" 2>/dev/null || true)
@@ -28,7 +26,6 @@ export DISPLAY=$display # for the screenshot should the test fail
 desktop() { env -u QT_QPA_PLATFORM -u DISPLAY WAYLAND_DISPLAY=suite-wayland XDG_SESSION_TYPE=wayland "$@"; }
 
 desktop DISPLAY="$display" "$bin/Carrowen" &
-pids+=($!)
 window_named "ROD TO CRANK" >/dev/null || { echo "FAIL: with XWayland, Carrowen did not come up as an X client"; exit 1; }
 echo "ok: with XWayland, Carrowen runs through the X server ($display)"
 
@@ -36,7 +33,6 @@ echo "ok: with XWayland, Carrowen runs through the X server ($display)"
 protocol="$evidence/native-wayland-protocol.log"
 desktop WAYLAND_DEBUG=client "$bin/Carrowen" 2>"$protocol" &
 native=$!
-pids+=($native)
 drawn() { grep -A 10000 'set_title(".*ROD TO CRANK' "$protocol" | grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@'; }
 running_and_drawn() { kill -0 $native 2>/dev/null && drawn; }
 wait_until 30 running_and_drawn || { echo "FAIL: without an X server, Carrowen did not run natively (see $protocol)"; exit 1; }

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -81,14 +82,7 @@ inline std::optional<double> TextContrast(const QImage& image, const QRect& regi
             ++counts[image.pixel(x, y) | 0xff000000u];
         }
     }
-    QRgb ground = 0;
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            most = it.value();
-            ground = it.key();
-        }
-    }
+    const QRgb ground = counts.isEmpty() ? 0 : std::max_element(counts.cbegin(), counts.cend()).key();
     std::optional<double> best;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         if (it.key() != ground && it.value() >= 3) {

@@ -5,9 +5,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -51,18 +54,25 @@ protected:
         : m_makeForm(std::move(makeForm)) {}
 
     // A new form, shown, in place of the one there is: for a test that changes what it is built under.
-    QWidget* rebuild();
+    QWidget* rebuild() {
+        m_form.reset(m_makeForm());
+        m_form->show();
+        return m_form.get();
+    }
     template <class T> T* control(const char* name) const { return Control<T>(m_form.get(), name); }
-    QString caption(const char* label) const;
-    void click(const char* button) const;
-    void select(const char* option) const; // a click on the option's round button
+    QString caption(const char* label) const { return control<QLabel>(label)->text(); }
+    void click(const char* button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void select(const char* option) const { // a click on the option's round button
+        QTest::mouseClick(control<QRadioButton>(option), Qt::LeftButton, {},
+                          QPoint(8, control<QRadioButton>(option)->height() / 2));
+    }
     static QWidget* focused() { return QApplication::focusWidget(); }
 
     std::unique_ptr<QWidget> m_form;
 
 private Q_SLOTS:
-    void everyControlHasAnAccessibleName();
-    void init();
+    void everyControlHasAnAccessibleName() { QCOMPARE(UnnamedControls(m_form.get()), QStringList()); }
+    void init() { QVERIFY(QTest::qWaitForWindowActive(rebuild())); }
     void cleanup() { m_form.reset(); }
 
 private:
