@@ -6,9 +6,7 @@
 set -euo pipefail
 refusals() {
     local refused=0
-    for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 || refused=$((refused + 1))
-    done
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 || refused=$((refused + 1)); done
     echo "$refused"
 }
 other=$(mktemp)
