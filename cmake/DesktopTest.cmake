@@ -7,7 +7,7 @@
 set_property(GLOBAL PROPERTY SUITE_NEXT_DISPLAY 200)
 
 function(add_desktop_test)
-    cmake_parse_arguments(ARG "OWN_DISPLAY" "NAME;TIMEOUT" "COMMAND;NEEDS;ENVIRONMENT;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "OWN_DISPLAY" "NAME" "COMMAND;NEEDS" ${ARGN})
     get_property(display GLOBAL PROPERTY SUITE_NEXT_DISPLAY)
     math(EXPR next "${display} + 1")
     set_property(GLOBAL PROPERTY SUITE_NEXT_DISPLAY ${next})
@@ -24,13 +24,10 @@ function(add_desktop_test)
             list(APPEND missing ${tool})
         endif()
     endforeach()
-    if(NOT ARG_TIMEOUT)
-        set(ARG_TIMEOUT 120)
-    endif()
     if(missing)
         string(REPLACE ";" ", " missing "${missing}")
         add_test(NAME ${ARG_NAME} COMMAND sh -c "echo 'SKIPPED: needs ${missing}, which scripts/packages.txt lists'; exit 77")
-        set_tests_properties(${ARG_NAME} PROPERTIES SKIP_RETURN_CODE 77 LABELS "desktop;${ARG_LABELS}")
+        set_tests_properties(${ARG_NAME} PROPERTIES SKIP_RETURN_CODE 77 LABELS desktop)
         return()
     endif()
     if(ARG_OWN_DISPLAY)
@@ -40,8 +37,5 @@ function(add_desktop_test)
              COMMAND ${PROJECT_SOURCE_DIR}/e2e/desktop-test.sh ${PROJECT_BINARY_DIR}/desktop-evidence ${ARG_NAME}
                      ${display} -- ${ARG_COMMAND})
     set_tests_properties(${ARG_NAME} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=xcb;${ARG_ENVIRONMENT}"
-        SKIP_RETURN_CODE 77
-        TIMEOUT ${ARG_TIMEOUT}
-        LABELS "desktop;${ARG_LABELS}")
+        ENVIRONMENT QT_QPA_PLATFORM=xcb SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS desktop)
 endfunction()

@@ -32,15 +32,13 @@ on_exit() {
     trap "status=\$?; if [ \$status -ne 0 ] && [ \$status -ne 77 ]; then keep_screen || true; fi; $*" EXIT
 }
 
-newest_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1; }
-
 # window_named PATTERN [EXCEPT...]: the id of the newest visible window whose title matches, other
 # than the windows given.
 window_named() {
     local pattern=$1 found=""
     shift
     other_window() {
-        found=$(newest_visible "$pattern") && [ -n "$found" ] && ! [[ " $* " == *" $found "* ]]
+        found=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | tail -n 1) && [ -n "$found" ] && ! [[ " $* " == *" $found "* ]]
     }
     wait_until 30 other_window "$@" || { echo "no window named $pattern" >&2; return 1; }
     echo "$found"
@@ -70,7 +68,6 @@ window_gone() {
 # start_window_manager: openbox, once it has announced itself on the root window.
 start_window_manager() {
     openbox --sm-disable &
-    window_manager=$!
     announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
     wait_until 30 announced || { echo "openbox did not start" >&2; return 1; }
 }

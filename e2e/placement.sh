@@ -5,8 +5,7 @@
 # points. Run by ctest under xvfb-run:   e2e/placement.sh BIN_DIR
 set -euo pipefail
 bin=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/desktop.sh"
+source "$(dirname "$0")/desktop.sh"
 failures=0
 start_window_manager
 

@@ -63,8 +63,7 @@ lowest=$(dbus-send --system --print-reply --dest=org.freedesktop.RealtimeKit1 /o
 echo "RealtimeKit runs, granting nice levels down to $lowest"
 
 # The program where nobody can run it.
-cp "$1" "$work/test"
-chmod 755 "$work/test"
+install -m 755 "$1" "$work/test"
 status=0
 (cd "$work" && setpriv --reuid=nobody --regid=nogroup --clear-groups \
     env HOME="$work" QT_QPA_PLATFORM=offscreen EXPECTED_NICE="$lowest" EXPECTED_GRANT="granted by RealtimeKit" \

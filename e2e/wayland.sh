@@ -4,8 +4,7 @@
 # Uses a headless weston with XWayland as the desktop.   e2e/wayland.sh BIN_DIR
 set -euo pipefail
 bin=$1
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/desktop.sh"
+source "$(dirname "$0")/desktop.sh"
 evidence=${SUITE_EVIDENCE_DIR:-$(mktemp -d)}
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
