@@ -1,7 +1,6 @@
 #pragma once
-// What the window tests of the form-based programs share: the fixture that builds and shows the
-// form, finding a control by its name, and answering the message boxes that come up while a test
-// acts. For tests only.
+// What the window tests of the form-based programs share: the fixture that builds and shows the form,
+// finding a control by its name, and answering the message boxes that come up. For tests only.
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,23 +24,6 @@ template <class T> T* Control(const QWidget* window, const char* name) {
         qFatal("no control %s in %s", name, qPrintable(window->objectName()));
     }
     return found;
-}
-
-// The controls a user reads or operates whose accessible name is missing or only their object name.
-inline QStringList UnnamedControls(const QWidget* window) {
-    QStringList unnamed;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (!control->inherits("QLineEdit") && !control->inherits("QAbstractButton") &&
-            !control->inherits("QComboBox")) {
-            continue;
-        }
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
-        if (name.trimmed().isEmpty() || name == control->objectName()) {
-            unnamed << control->objectName();
-        }
-    }
-    return unnamed;
 }
 
 // A form's window test: a fresh form built and shown before each test function and destroyed after
@@ -71,7 +53,21 @@ protected:
     std::unique_ptr<QWidget> m_form;
 
 private Q_SLOTS:
-    void everyControlHasAnAccessibleName() { QCOMPARE(UnnamedControls(m_form.get()), QStringList()); }
+    // No control a user reads or operates goes without a name, or is named only by its object name.
+    void everyControlHasAnAccessibleName() {
+        QStringList unnamed;
+        for (QWidget* control : m_form->findChildren<QWidget*>()) {
+            if (control->inherits("QLineEdit") || control->inherits("QAbstractButton") ||
+                control->inherits("QComboBox")) {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+                const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+                if (name.trimmed().isEmpty() || name == control->objectName()) {
+                    unnamed << control->objectName();
+                }
+            }
+        }
+        QCOMPARE(unnamed, QStringList());
+    }
     void init() { QVERIFY(QTest::qWaitForWindowActive(rebuild())); }
     void cleanup() { m_form.reset(); }
 
