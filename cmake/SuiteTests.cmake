@@ -1,6 +1,6 @@
 # add_core_test: a core's GoogleTest program (no Qt), each test found by ctest under its own name.
-# add_window_test: a Qt Test window test on the offscreen platform, linking exactly what the program
-# links; COMMAND runs one built before again. ENVIRONMENT adds variables, such as a locale.
+# add_window_test: a Qt Test window test on the offscreen platform, linking what the program links
+# and the window tests' helpers; COMMAND runs one built before again. ENVIRONMENT adds variables.
 function(add_core_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -12,7 +12,7 @@ function(add_window_test name)
     cmake_parse_arguments(ARG "" "COMMAND" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
     if(NOT ARG_COMMAND)
         add_executable(${name} ${ARG_SOURCES})
-        target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} Qt6::Test)
+        target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} suite::testing)
         set(ARG_COMMAND ${name})
     endif()
     add_test(NAME ${name} COMMAND ${ARG_COMMAND})
