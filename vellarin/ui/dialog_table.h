@@ -1,8 +1,8 @@
 #pragma once
 // The trainer's window layer: dialog units from the window font's metrics, the window conventions
 // (caption, font, fixed 300 x 230 client area), and controls built from a table of rows
-// (id as objectName, kind, text, x, y, w, h), created in table order, which is also the tab order.
-// It knows nothing about what the controls do.
+// (id as objectName, kind, text, x, y, w, h), created in table order, which is also the tab order,
+// and found again by id. It knows nothing about what the controls do.
 
 #include <QFont>
 #include <QList>
