@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A test on a real X server (Xvfb, 1024 x 768 at 96 DPI), started by e2e/desktop-test.sh through
 # xvfb-run from its own display number: a server just shut down can still hold its number for a
 # moment. Each run keeps its evidence in build/<preset>/desktop-evidence/NAME/<time>-<pid>. NEEDS names the programs the test runs besides xvfb-run; when one

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The three targets of every program: <part>::core, its computations (standard library only, no moc),
 # <part>::ui, its windows (Qt), and the executable built from ui/main.cpp; then its tests.
 #   add_program_parts(carrowen EXECUTABLE Carrowen CORE_SOURCES ... CORE_LIBRARIES numtext::numtext

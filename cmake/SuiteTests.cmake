@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # add_core_test: a core's GoogleTest program (no Qt), each test found by ctest under its own name.
 # add_window_test: a Qt Test window test on the offscreen platform, linking what the program links
 # and the window tests' helpers; COMMAND runs one built before again. ENVIRONMENT adds variables.

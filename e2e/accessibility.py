@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The five programs as a screen reader meets them: each started with Qt's accessibility on, its
 accessible tree listed and checked from outside through the AT-SPI bus, and driven through the bus
 alone: values typed, options and units chosen, buttons pressed, results read back. Run by ctest

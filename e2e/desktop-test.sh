@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one desktop test so that every run keeps its evidence in a folder of its own under the build
 # folder: the test's output with the programs' standard error (output.log), the X server's own log
 # (xserver.log) and, when the test fails, the screen at the moment of failure (screen.png, taken by

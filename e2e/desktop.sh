@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the desktop tests: starting programs on the running X display, finding their windows,
 # and reading a window's place from outside, as the window manager and the user see it.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The display a desktop test runs on keeps answering while its clients come and go: two loops of
 # short-lived clients, as a test's programs and its xdotool calls are, must never be turned away.
 # An X server that resets when its last client leaves refuses whoever connects meanwhile.

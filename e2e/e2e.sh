@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end with real input: starts the real executable on the running X display, types and clicks
 # as a user would (access keys included) with xdotool, then compares the part of the window that
 # shows the result with a reference image of that text. Run by ctest under xvfb-run:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The light tree with everything on one core: the X server, the tree and a busy program pinned to
 # the same core with taskset, the tree at the priority the machine grants it. The tree must still
 # light every lamp on the screen and take every real press (TEST_PROGRAM, the real-X light-tree

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the windows of the five programs appear under a decorating window manager (openbox), read
 # from outside: the outer frame of each centred window must be centred on the 1024 x 768 screen
 # within 2 px, and Sumbrelt's two windows must have their outer top-left corners at their fixed

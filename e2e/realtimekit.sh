@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The light tree's priority for a user who is not root, as a desktop grants it: the real RealtimeKit
 # daemon (rtkit-daemon) on a system bus of the test's own, asking the real polkit whether the user
 # may have it. A desktop lets the user of the active session have it; here a polkit rule lets the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A program on a Wayland desktop: with the desktop's X server (XWayland) it runs as an X client, so
 # that the X window manager places its windows where they belong; with none it runs natively.
 # Uses a headless weston with XWayland as the desktop.   e2e/wayland.sh BIN_DIR

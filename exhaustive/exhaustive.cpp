@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every float's texts, checked: for each 32-bit pattern in a range (all 2^32 by default), numtext's
 // mask texts for the masks the programs use and its plain text, and the trainer's picture masks for
 // the values it formats (ET, ES, reaction times and their average: never negative), are compared

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/run, scripts/test and scripts/repeat: where the suite lives, installing its Debian
 # packages, and the print service the printing test needs.
 suite_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes 16-colour .ico files from rows of palette indexes (None for transparent pixels)."""
 
 import struct

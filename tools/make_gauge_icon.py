@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the pressure converter's window icon, a round gauge (white face, black rim and tick marks,
 red needle), as a 16-colour .ico holding a 32 x 32 and a 16 x 16 image. Run it to remake
 pressure/ui/icons/gauge.ico; the committed file is what the program embeds."""

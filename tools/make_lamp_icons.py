@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the trainer's six lamp icons, REDON to GRNOFF: a 32 x 32 disc in the lamp colour, a one-pixel
 dark grey ring just inside its edge, a light grey highlight along the upper-left edge and a dark red
 shadow along the lower-right edge, transparent outside. Run it to remake vellarin/ui/lamps/*.ico;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rod-ratio and piston-speed calculator window: two modes chosen by two option buttons, two boxes,
 // and a result label with an advice label. It reads the boxes, calls the computations and writes the

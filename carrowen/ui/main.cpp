@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrowen: the rod-ratio and piston-speed calculator. Shows its one window; closing it ends the program.
 
 #include "form4.h"

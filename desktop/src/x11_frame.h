@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The X11 side of the frame question: asks an EWMH window manager for the frame it will put around a
 // window that is not yet mapped (_NET_REQUEST_FRAME_EXTENTS) and reads its answer

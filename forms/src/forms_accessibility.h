@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drop-down list's screen-reader interface, made by the forms' factory (forms/program.h).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <forms/box_numbers.h>
 #include <forms/default_button.h>
 #include <forms/form_builder.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all: the lenient reader returns, reads only inside the text (the sanitizers watch
 // that), and gives a finite number or a failure; its number survives being written and read again,
 // but for the few next to the largest double, whose fifteen digits round up past it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all, in the English and the German notation: the strict reader returns, reads only
 // inside the text, and gives a finite number or one of its two failures; a number it accepts is also
 // accepted with blanks around it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decimal digits of a binary number and back, the common ground of the readers and the formatters.
 // Internal to numtext; callers use numtext.h.

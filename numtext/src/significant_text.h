@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared shape of PlainNumberText and GeneralNumberText: significant digits without trailing
 // zeros, in plain or exponent form. Internal to numtext.

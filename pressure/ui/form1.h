@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pressure converter window: a value and its unit in the "From" frame, the wanted unit and the
 // result in the "To" frame, and Calculate as the default button. Reads and writes numbers in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pressure: the pressure unit converter. Shows its one window; closing it ends the program.
 
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inlet and exhaust length calculator window: one engine-speed box, two options choosing the
 // length, and labels for the value, its caption and advice. The primary length reads the box the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through the machine's print service: Sumbrelt posts three records and prints the record
 // window on the CUPS PDF printer SuitePDF (scripts/print-service start adds it); the test finds the
 // PDF the printer wrote and reads the rows in it. Without a print service it says so and exits 77,

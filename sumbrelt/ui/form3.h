@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cubic-capacity calculator window: bore, stroke and cylinders in, the capacity out, and Print,
 // which posts the fields and the result to the record window and counts the presses on it. It owns

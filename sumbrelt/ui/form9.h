@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record window: posted records drawn as lines of text under a menu bar whose titles head the
 // columns, with File > Clear Records and File > Print. It keeps no records of its own; closing it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sumbrelt: the cubic-capacity calculator with its record window. Starts with the calculator; the
 // program ends when its last window closes.
 

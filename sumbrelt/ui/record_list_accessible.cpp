@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "record_list_accessible.h"
 
 #include "record_surface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record window's drawing surface: text drawn at character columns stays drawn through
 // covering, minimising and resizing, and can be painted again on a printer at its resolution.

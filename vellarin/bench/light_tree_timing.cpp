@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the light tree's timing on this machine: runs the real loop on the offscreen platform,
 // injects presses into the window, and reports how late each amber and green step comes after its
 // 0.5 s, how long an event takes from being posted to its counter reading, and which priority the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <vellarin/estimator.h>
 
 #include <gtest/gtest.h>

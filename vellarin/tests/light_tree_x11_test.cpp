@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light tree under a real X server with real input: xdotool types and clicks into the window
 // while the real loop runs. Started by ctest under xvfb-run.
 //

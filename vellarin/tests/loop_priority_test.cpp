@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light tree's claim on the processor: raised while the tree is open, given back when it
 // closes. What the machine grants is told by the caller: EXPECTED_NICE, the level, and
 // EXPECTED_GRANT, how it came. ctest runs it as root, where the loop sets the level itself, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer's window layer: dialog units from the window font's metrics, the window conventions
 // (caption, font, fixed 300 x 230 client area), and controls built from a table of rows

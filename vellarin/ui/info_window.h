@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer's info window: what the estimates are and leave out, and who makes the program.
 // Modal over the main window; OK, Enter or the close box close it; Escape does nothing.
@@ -8,8 +9,8 @@
 inline constexpr const char* kNoticeLines[4] = {
     "Copyright (C) 2026",
     "the drag-strip workshop developers.",
-    "All rights reserved.",
-    "Free to use at home and in the pits.",
+    "Free software under the GNU GPL,",
+    "version 3 or later; no warranty.",
 };
 
 class InfoWindow : public QDialog {

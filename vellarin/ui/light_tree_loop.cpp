@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "light_tree_loop.h"
 
 #include "light_tree_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The light-tree phase: drives a LightTreeSequence from the steady clock and from the presses in the
 // window, polling the event queue without ever sleeping, until the window is closed. A press is a

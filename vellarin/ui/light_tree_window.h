@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reflex timer's window: 28 lamps in seven rows of four, the program and tool names, three
 // result lines and the prompt. It shows a sequence state and the result texts it is given; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "loop_priority.h"
 
 #include <QDBusConnection>

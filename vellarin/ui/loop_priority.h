@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The light-tree loop's claim on the processor. While a LoopPriority lives, the thread that made it
 // runs at the highest priority the machine grants without asking for a password, and it is given

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vellarin, the drag-strip trainer: the main window first; after Start, the light-tree phase, which
 // ends the program when its window is closed.
 

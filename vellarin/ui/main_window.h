@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer's main window: weight and power in, the ET and ES lines out, the info window, and
 // Start, which ends this phase and asks for the light tree. Shown modally; Escape does nothing.

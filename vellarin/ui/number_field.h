@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer's number field: centred text, typed digits only, and typing stops when the field is
 // full, since it does not scroll. Pasted text is taken as it comes (as far as it fits); the reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Placing a top-level window by its outer rectangle, the frame that the window manager adds
 // included: centred on the primary screen. On X11 the frame is asked of the window manager before

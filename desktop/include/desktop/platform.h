@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which display connection a program uses. The programs place their windows on the screen, which a
 // native Wayland client cannot do: on a Wayland desktop they run through its X server (XWayland)

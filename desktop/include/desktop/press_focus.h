@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The focus rule every button and option of the suite keeps: Tab reaches it, and of the mouse
 // presses only the left one, the one that clicks, gives it the focus; a right or middle press

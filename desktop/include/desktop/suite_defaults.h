@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every program of the suite sets once at its start, after its application object is made and
 // before its first window: its name and the suite's version; the metric-compatible Liberation fonts

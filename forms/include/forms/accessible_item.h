@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader needs of a list whose entries are not widgets of their own (a drop-down
 // list's units, the record window's rows): one interface per entry, with its name, where it is,

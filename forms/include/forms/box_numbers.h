@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers from the text of a box: the lenient reading, the strict reading in the user's locale
 // notation (separators, signs, digits and exponent as Qt writes them), and the notation itself,

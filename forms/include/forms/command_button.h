@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The forms' command button: Enter and Space press it while it has the focus, and only a press of
 // the left mouse button gives it the focus, so a right or middle press (which never clicks) leaves

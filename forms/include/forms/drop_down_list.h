@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The forms' drop-down list: the user picks one of a fixed set of entries and cannot type into it.
 // A screen reader finds it named for its role (its accessible name), not by the entry it shows;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds a form's controls from the rows of its table: one call per row sets the object name, the
 // caption or text, the geometry in twips relative to the container, the font and the tab index, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The forms' frame: a flat ground in its back colour, an etched outline whose top edge runs through
 // the middle of the caption, and the caption near the left on the frame's own ground. Its children

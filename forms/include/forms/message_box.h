@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The programs' message box: the text, a single OK button, the program's name as title; modal, and
 // returns only when the user has dismissed it.

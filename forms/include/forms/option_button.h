@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The forms' option button. Its handler runs when it becomes selected, by the mouse, the keyboard or
 // code; clicking an option that is already selected runs nothing. The arrow keys walk the options of

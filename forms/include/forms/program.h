@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start of a form-based program: the application with the suite's defaults and the forms'
 // screen-reader interfaces (labels read what they show, an empty one nothing; outlines read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain rectangle outline: a thin solid line in the text colour, transparent inside, taking no
 // input, so clicks reach whatever lies below it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Twips (1/1440 inch) to pixels at the primary screen's logical DPI, so that a form keeps the size it
 // was designed with on any screen. Knows nothing about controls.

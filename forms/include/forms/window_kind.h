@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window kinds of the forms: border, minimize and maximize boxes, caption, and a client area of
 // an exact size in twips. Placement on the screen is in placement.h.

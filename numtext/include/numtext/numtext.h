@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The number-text rules shared by the form-based programs: reading a number from the text of a box, and
 // writing a result back as text. Pure functions over the standard library; no locale machinery, no

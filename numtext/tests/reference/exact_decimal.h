@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exact decimal value of a float, read from its bits with integer arithmetic alone: the first
 // twenty significant digits and whether anything follows them, from which any rounding to fewer

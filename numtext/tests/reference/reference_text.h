@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The programs' number texts of a float written a second way, from the exact decimal value of its
 // bits (exact_decimal.h) and integer arithmetic, so that the property test and the exhaustive check

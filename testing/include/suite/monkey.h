@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A monkey for the window tests: thousands of random clicks, keys and pasted texts (empty, huge,
 // binary) on the controls of a program's open windows, from a fixed seed so a failure repeats.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // QTEST_MAIN for the suite's window tests: the application as Qt Test makes it (96 DPI), then the
 // program's start-up defaults, installed as its main() does, before the test object exists.

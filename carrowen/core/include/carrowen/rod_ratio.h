@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two computations of the rod-ratio calculator and the label texts made from their results.
 // Pure functions on top of numtext; they read no box and write no label.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the texts of a window can be read: a dark desktop colour scheme to show it under, and the
 // contrast of each drawn text against its ground, measured from the window's image (WCAG ratio;

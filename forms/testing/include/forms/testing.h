@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests of the form-based programs share: the fixture that builds and shows the form,
 // finding a control by its name, and answering the message boxes that come up. For tests only.

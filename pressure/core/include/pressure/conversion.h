@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eleven pressure units and the table of direct conversion factors between every ordered pair.
 // A conversion is one multiplication by its own cell; nothing goes through a base unit. Reading and

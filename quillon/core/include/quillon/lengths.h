@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Primary exhaust and inlet manifold lengths, in inches, for one engine speed, and the label texts
 // made from them. Pure functions on top of numtext; reading the box is the window's business.

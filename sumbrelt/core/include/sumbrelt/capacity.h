@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cubic capacity of an engine from bore, stroke and cylinder count, and its display text.
 // Pure functions on top of numtext; reading the fields is the window's business.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quarter-mile estimator: elapsed time (ET) and end speed (ES) from weight and power, and the
 // two result lines the main window shows. Pure functions; the window reads its fields and writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The light-tree reflex timer without a window: the eight states, the 0.5 s steps timed from counter
 // readings, fouls, and the reaction time of a run with the three result texts. The caller reads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer's picture-mask formatting: literal text around one numeric field of # with at most
 // one point ("###.##", "Last Reaction Time: #.####"). The value is taken to 19 significant digits,

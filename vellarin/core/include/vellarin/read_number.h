@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trainer's reading of a number from a field's text. The fields take typed digits only, so this
 // mostly reads whole numbers; pasted text gets the full rule: leading blanks, a sign, a fraction, an
