@@ -11,9 +11,8 @@
 set -uo pipefail
 source "$(dirname "$0")/desktop.sh"
 
-# On the display: the command in a session of its own, the screen kept if it failed, then whatever
-# it left running ended with it, so that no later test meets it: the tests leave their programs and
-# daemons to this.
+# On the display: the command in a session of its own, the screen kept if it failed, then whatever it
+# left running (the tests leave their programs and daemons to this) ended, so no later test meets it.
 run_on_display() {
     setsid "$@" >"$SUITE_EVIDENCE_DIR/output.log" 2>&1 &
     local group=$! status

@@ -8,7 +8,6 @@ bin=$1
 source "$(dirname "$0")/desktop.sh"
 evidence=${SUITE_EVIDENCE_DIR:-$(mktemp -d)}
 runtime=$(mktemp -d)
-chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
 trap 'rm -rf "$runtime"' EXIT
 

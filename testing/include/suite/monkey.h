@@ -97,10 +97,10 @@ private:
     }
 
     void Act(QWidget* control) {
-        static const Qt::Key keys[] = {Qt::Key_0,         Qt::Key_5,     Qt::Key_9,      Qt::Key_A,
-                                       Qt::Key_E,         Qt::Key_Minus, Qt::Key_Period, Qt::Key_Comma,
-                                       Qt::Key_Space,     Qt::Key_Tab,   Qt::Key_Return, Qt::Key_Escape,
-                                       Qt::Key_Backspace, Qt::Key_Down,  Qt::Key_Up};
+        // clang-format off
+        static const Qt::Key keys[] = {Qt::Key_0, Qt::Key_5, Qt::Key_9, Qt::Key_A, Qt::Key_E, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Comma,
+                                       Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Down, Qt::Key_Up};
+        // clang-format on
         const QPoint inside(static_cast<int>(Pick(std::max(1, control->width()))),
                             static_cast<int>(Pick(std::max(1, control->height()))));
         switch (Pick(6)) {

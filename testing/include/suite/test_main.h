@@ -2,7 +2,6 @@
 #pragma once
 // QTEST_MAIN for the suite's window tests: the application as Qt Test makes it (96 DPI), then the
 // program's start-up defaults, installed as its main() does, before the test object exists.
-//   SUITE_TEST_MAIN(Form1Test, "pressure", {forms::FormsInterface})
 
 #include <desktop/suite_defaults.h>
 
