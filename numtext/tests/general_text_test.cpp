@@ -37,6 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                     GeneralCase{0.1 + 0.2, ".", "0.3"}, GeneralCase{1.0 / 3.0, ".", "0.333333333333333"},
                     GeneralCase{0.0001, ".", "0.0001"}, GeneralCase{0.00001, ".", "1E-05"},
                     GeneralCase{-1.5e-7, ".", "-1.5E-07"},
+                    GeneralCase{689270000000000.5, ".", "689270000000000"},
+                    GeneralCase{689270000000001.5, ".", "689270000000002"},
                     GeneralCase{std::numeric_limits<double>::max(), ".", "1.79769313486232E+308"},
                     GeneralCase{std::numeric_limits<double>::denorm_min(), ".", "4.94065645841247E-324"},
                     GeneralCase{std::numeric_limits<double>::infinity(), ".", "Infinity"},

@@ -11,6 +11,9 @@
 // - PlainNumberText and GeneralNumberText switch to the exponent form below 1E-04 as well as at their
 //   upper limits, so a tiny value never turns into a long run of zeros.
 // - Negative zero is written as zero, without a minus sign.
+// - PlainNumberText and GeneralNumberText round a value that lies exactly halfway at their last
+//   digit to the even neighbour (689270000000000.5 is written 689270000000000): the rule every
+//   rounding of a binary value to a float or a double follows, so ties lean neither way.
 // - ReadLeadingNumber takes only E or e as the start of an exponent; D and d end the number (2d4 reads
 //   as 2), because nobody at the strip writes 2d4 for 20000.
 // - ReadLeadingNumber reads &H and &O numbers (either case) as unsigned whole numbers of any length.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The exact decimal value of a float, read from its bits with integer arithmetic alone: the first
-// twenty significant digits and whether anything follows them, from which any rounding to fewer
-// digits is decided exactly, ties included. Nothing here calls printf or to_chars, so the texts made
-// from it are an independent formulation of the programs' rules.
+// The exact decimal value of a double (and so of a float), read from its bits with integer arithmetic
+// alone: the first twenty significant digits and whether anything follows them, from which any
+// rounding to fewer digits is decided exactly, ties included. Nothing here calls printf or to_chars,
+// so the texts made from it are an independent formulation of the programs' rules.
 
 #include <cstdint>
 
@@ -20,13 +20,15 @@ struct Leading20 {
     int exponent = 0; // decimal exponent of d1
 };
 
-Leading20 ExactLeading20(float value);
+Leading20 ExactLeading20(double value);
 
 // The value rounded to n significant digits (1 to 19), to nearest with ties to even: d1..dn as a
-// whole number in [10^(n-1), 10^n), and the decimal exponent of d1. Zero gives 0 and 0.
+// whole number in [10^(n-1), 10^n), and the decimal exponent of d1. Zero gives 0 and 0. tie says
+// that the value lay exactly halfway between its two neighbours of n digits.
 struct Rounded {
     std::uint64_t digits = 0;
     int exponent = 0;
+    bool tie = false;
 };
 
 Rounded RoundToDigits(const Leading20& exact, int n);

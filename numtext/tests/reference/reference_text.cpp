@@ -7,8 +7,6 @@
 namespace reference {
 namespace {
 
-__extension__ typedef unsigned __int128 U128;
-
 // A text put together in place: the exhaustive check makes billions of them.
 class Text {
 public:
@@ -30,12 +28,12 @@ public:
     std::string Str() const { return std::string(m_chars, m_size); }
 
 private:
-    char m_chars[160];
+    char m_chars[400]; // a double's 309 whole digits, four decimals and a prefix
     std::size_t m_size = 0;
 };
 
 // The decimal digits of n, without leading zeros ("0" for zero), in the buffer's tail.
-std::string_view Digits(U128 n, char (&buffer)[48]) {
+std::string_view Digits(std::uint64_t n, char (&buffer)[24]) {
     char* p = buffer + sizeof buffer;
     do {
         *--p = static_cast<char>('0' + static_cast<int>(n % 10));
@@ -44,8 +42,8 @@ std::string_view Digits(U128 n, char (&buffer)[48]) {
     return {p, static_cast<std::size_t>(buffer + sizeof buffer - p)};
 }
 
-U128 PowerOfTen(int n) {
-    U128 p = 1;
+std::uint64_t PowerOfTen(int n) { // n <= 19
+    std::uint64_t p = 1;
     while (n-- > 0) {
         p *= 10;
     }
@@ -55,7 +53,7 @@ U128 PowerOfTen(int n) {
 // round(digits x 10^k), halves rounded up, as whole and fraction digits split `places` from the
 // right: the whole part without leading zeros (empty for 0), the fraction exactly `places` long.
 void ScaledHalfUp(std::uint64_t digits, int k, int significant, int places, Text& whole, Text& fraction) {
-    char buffer[48];
+    char buffer[24];
     std::string_view scaled;
     std::size_t zeros = 0; // behind the digits, for k > 0
     if (k >= 0) {
@@ -64,8 +62,8 @@ void ScaledHalfUp(std::uint64_t digits, int k, int significant, int places, Text
     } else if (-k > significant) {
         scaled = "0"; // below half the smallest unit kept
     } else {
-        const U128 unit = PowerOfTen(-k);
-        scaled = Digits((static_cast<U128>(digits) + unit / 2) / unit, buffer);
+        const std::uint64_t unit = PowerOfTen(-k); // digits + unit / 2 stays below 2^64
+        scaled = Digits((digits + unit / 2) / unit, buffer);
     }
     const std::size_t length = scaled.size() + zeros;
     const auto decimals = static_cast<std::size_t>(places);
@@ -90,13 +88,53 @@ void ScaledHalfUp(std::uint64_t digits, int k, int significant, int places, Text
     }
 }
 
-std::string_view NonFinite(float value) {
+std::string_view NonFinite(double value) {
     return std::isnan(value) ? "Not a number" : value < 0 ? "-Infinity" : "Infinity";
+}
+
+// The rounded digits without trailing zeros, in exponent form from 10^exponentFrom up and below
+// 10^-4, else plainly, with or without a 0 before the point.
+void AppendSignificant(const Rounded& rounded, int exponentFrom, bool zeroBeforePoint, std::string_view point,
+                       Text& text) {
+    char buffer[24];
+    std::string_view digits = Digits(rounded.digits, buffer);
+    digits = digits.substr(0, digits.find_last_not_of('0') + 1);
+    const int exponent = rounded.exponent;
+    if (exponent >= exponentFrom || exponent < -4) {
+        text << digits.front();
+        if (digits.size() > 1) {
+            text << point << digits.substr(1);
+        }
+        char powerBuffer[24];
+        const std::string_view powerDigits =
+            Digits(static_cast<std::uint64_t>(std::abs(exponent)), powerBuffer);
+        text << (exponent < 0 ? "E-" : "E+");
+        if (powerDigits.size() < 2) {
+            text << '0';
+        }
+        text << powerDigits;
+        return;
+    }
+    if (exponent < 0) {
+        if (zeroBeforePoint) {
+            text << '0';
+        }
+        text << point;
+        text.Repeat('0', static_cast<std::size_t>(-exponent - 1)) << digits;
+        return;
+    }
+    const auto wholeLength = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= wholeLength) {
+        text << digits;
+        text.Repeat('0', wholeLength - digits.size());
+    } else {
+        text << digits.substr(0, wholeLength) << point << digits.substr(wholeLength);
+    }
 }
 
 } // namespace
 
-FloatTexts::FloatTexts(float value)
+ExactTexts::ExactTexts(double value)
     : m_value(value) {
     if (std::isfinite(value)) {
         m_exact = ExactLeading20(value);
@@ -104,7 +142,7 @@ FloatTexts::FloatTexts(float value)
     }
 }
 
-std::string FloatTexts::Mask(int places, std::string_view tail) const {
+std::string ExactTexts::Mask(int places, std::string_view tail) const {
     if (!std::isfinite(m_value)) {
         return std::string(NonFinite(m_value));
     }
@@ -119,7 +157,7 @@ std::string FloatTexts::Mask(int places, std::string_view tail) const {
     return text.Str();
 }
 
-std::string FloatTexts::Plain() const {
+std::string ExactTexts::Plain() const {
     Text text;
     if (!std::isfinite(m_value)) {
         if (!(m_value < 0)) {
@@ -132,40 +170,26 @@ std::string FloatTexts::Plain() const {
     if (m_value == 0) {
         return " 0";
     }
-    char buffer[48];
-    std::string_view digits = Digits(m_seven.digits, buffer);
-    digits = digits.substr(0, digits.find_last_not_of('0') + 1);
-    const int exponent = m_seven.exponent;
-    if (exponent >= 7 || exponent < -4) {
-        text << digits.front();
-        if (digits.size() > 1) {
-            text << '.' << digits.substr(1);
-        }
-        char powerBuffer[48];
-        const std::string_view powerDigits = Digits(static_cast<U128>(std::abs(exponent)), powerBuffer);
-        text << (exponent < 0 ? "E-" : "E+");
-        if (powerDigits.size() < 2) {
-            text << '0';
-        }
-        text << powerDigits;
-        return text.Str();
-    }
-    if (exponent < 0) {
-        text << '.';
-        text.Repeat('0', static_cast<std::size_t>(-exponent - 1)) << digits;
-        return text.Str();
-    }
-    const auto wholeLength = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeLength) {
-        text << digits;
-        text.Repeat('0', wholeLength - digits.size());
-    } else {
-        text << digits.substr(0, wholeLength) << '.' << digits.substr(wholeLength);
-    }
+    AppendSignificant(m_seven, 7, false, ".", text);
     return text.Str();
 }
 
-std::string FloatTexts::Trainer(std::string_view prefix, int wholePlaces, int decimals) const {
+std::string ExactTexts::General(std::string_view separator) const {
+    if (!std::isfinite(m_value)) {
+        return std::string(NonFinite(m_value));
+    }
+    if (m_value == 0) {
+        return "0";
+    }
+    Text text;
+    if (m_value < 0) {
+        text << '-';
+    }
+    AppendSignificant(RoundToDigits(m_exact, 15), 15, true, separator, text);
+    return text.Str();
+}
+
+std::string ExactTexts::Trainer(std::string_view prefix, int wholePlaces, int decimals) const {
     Text text;
     text << prefix;
     if (!std::isfinite(m_value)) {
@@ -198,15 +222,11 @@ std::string FloatTexts::Trainer(std::string_view prefix, int wholePlaces, int de
 }
 
 std::string MaskText(int places, std::string_view tail, float value) {
-    return FloatTexts(value).Mask(places, tail);
+    return ExactTexts(value).Mask(places, tail);
 }
 
 std::string PlainText(float value) {
-    return FloatTexts(value).Plain();
-}
-
-std::string TrainerMaskText(std::string_view prefix, int wholePlaces, int decimals, float value) {
-    return FloatTexts(value).Trainer(prefix, wholePlaces, decimals);
+    return ExactTexts(value).Plain();
 }
 
 } // namespace reference

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The programs' number texts of a float written a second way, from the exact decimal value of its
-// bits (exact_decimal.h) and integer arithmetic, so that the property test and the exhaustive check
-// compare two independent formulations of the same rules.
+// The programs' number texts written a second way, from the exact decimal value of a float's or a
+// double's bits (exact_decimal.h) and integer arithmetic, so that the property test and the
+// exhaustive check compare two independent formulations of the same rules.
 
 #include "exact_decimal.h"
 
@@ -11,16 +11,20 @@
 
 namespace reference {
 
-// One float's texts, its exact decimal worked out once for all of them.
-class FloatTexts {
+// One value's texts, its exact decimal worked out once for all of them. Mask and Plain are the texts
+// of a float and take the value as one.
+class ExactTexts {
 public:
-    explicit FloatTexts(float value);
+    explicit ExactTexts(double value);
     std::string Mask(int places, std::string_view tail) const;
     std::string Plain() const;
     std::string Trainer(std::string_view prefix, int wholePlaces, int decimals) const;
+    // numtext's general number text: at most fifteen significant digits, ties to even.
+    std::string General(std::string_view separator) const;
+    const Leading20& exact() const { return m_exact; }
 
 private:
-    float m_value;
+    double m_value;
     Leading20 m_exact;
     Rounded m_seven;
 };
@@ -29,8 +33,5 @@ private:
 std::string MaskText(int places, std::string_view tail, float value);
 // numtext's plain text: a blank or a minus, at most seven significant digits.
 std::string PlainText(float value);
-// The trainer's picture mask: the prefix, then a field of `wholePlaces` digits, a point and
-// `decimals` digits, right-aligned, from nineteen significant digits with halves rounded up.
-std::string TrainerMaskText(std::string_view prefix, int wholePlaces, int decimals, float value);
 
 } // namespace reference
