@@ -12,7 +12,8 @@ set -uo pipefail
 source "$(dirname "$0")/desktop.sh"
 
 # On the display: the command in a session of its own, the screen kept if it failed, then whatever it
-# left running (the tests leave their programs and daemons to this) ended, so no later test meets it.
+# left running (the tests leave their programs and daemons to this) ended and waited for, so no later
+# test meets it.
 run_on_display() {
     setsid "$@" >"$SUITE_EVIDENCE_DIR/output.log" 2>&1 &
     local group=$! status
@@ -21,7 +22,11 @@ run_on_display() {
     if [ $status -ne 0 ] && [ $status -ne 77 ] && [ ! -e "$SUITE_EVIDENCE_DIR/screen.png" ] && [ -n "${DISPLAY:-}" ]; then
         import -window root "$SUITE_EVIDENCE_DIR/screen.png" 2>/dev/null
     fi
+    # Gone, not just told to go: a daemon still exiting holds what the next run's daemon needs (its
+    # user's process count, its bus name).
     kill -- -$group 2>/dev/null
+    session_empty() { ! pgrep -s $group >/dev/null; }
+    wait_until 10 session_empty || { pkill -KILL -s $group; wait_until 10 session_empty; }
     return $status
 }
 
@@ -33,7 +38,7 @@ export SUITE_EVIDENCE_DIR=$run
 if [ "$display" = own ]; then
     run_on_display "$@"
 else
-    xvfb-run -a -n "$display" -e "$run/xserver.log" -s "$xvfb_server_args" bash -c "$(declare -f run_on_display); run_on_display \"\$@\"" run "$@"
+    xvfb-run -a -n "$display" -e "$run/xserver.log" -s "$xvfb_server_args" bash -c "$(declare -f wait_until run_on_display); run_on_display \"\$@\"" run "$@"
 fi
 status=$?
 cat "$run/output.log" 2>/dev/null

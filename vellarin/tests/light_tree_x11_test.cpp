@@ -171,6 +171,43 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 not in [0.5, %2]").arg(reaction).arg(0.5 + fromGreenAtMost)));
     }
 
+    // A racer's press 200 ms after "GO!" reads as 0.7000 and a little, whatever waits for the
+    // processor: the press comes through the X server while the loop spins beside it.
+    void pressAfterGoReadsAsMade() {
+        QPointer<LightTreeWindow> window = new LightTreeWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QString id = QString::number(window->winId());
+        LightTreeLoop loop(window, 16.1108f);
+        loop.onStep = [&](double) {
+            if (loop.sequence().state() == vellarin::LightTreeSequence::kGreen) {
+                // xdotool counts its 200 ms from its own start, so the press is no sooner than that.
+                QProcess::startDetached(QStringLiteral("xdotool"), {"sleep", "0.2", "key", "space"});
+            }
+        };
+        QString last;
+        Steps steps(window,
+                    {
+                        {"the window", [] { return true; },
+                         [&] {
+                             Xdotool({"windowfocus", "--sync", id});
+                             Xdotool({"key", "space", "space"});
+                         }},
+                        {"the measured run", [&] { return loop.sequence().history().runCount() == 1; },
+                         [&] {
+                             last = window->findChild<QLabel*>(QStringLiteral("151"))->text();
+                             window->close();
+                         }},
+                    });
+        loop.Run();
+
+        QVERIFY2(steps.failure.isEmpty(), qPrintable(steps.failure));
+        const QString prefix = QStringLiteral("Last Reaction Time: ");
+        QVERIFY2(last.startsWith(prefix), qPrintable(last));
+        const double reaction = last.mid(prefix.size()).toDouble();
+        QVERIFY2(reaction >= 0.7 && reaction <= 0.75, qPrintable(last));
+    }
+
     // Real clicks: on a lamp, on the prompt, a double click on the ground, a right click.
     void realClicksDriveTheTree() {
         QPointer<LightTreeWindow> window = new LightTreeWindow();

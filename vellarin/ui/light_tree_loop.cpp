@@ -95,6 +95,8 @@ void LightTreeLoop::Run() {
         // Never blocks: handles what is waiting and comes straight back, so the steps stay exact.
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The X server and Qt's reader thread that bring a press may be waiting for this core.
+        GiveWayBetweenPolls();
     }
     QCoreApplication::instance()->removeEventFilter(this);
 }

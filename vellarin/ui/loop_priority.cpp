@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -35,6 +36,12 @@ QString Nice(int level) {
 }
 
 } // namespace
+
+void GiveWayBetweenPolls() {
+    // The scheduler moves this thread's turn one slice back, so a waiting thread goes first however
+    // light its weight; with nothing else runnable on the core it returns at once.
+    sched_yield();
+}
 
 LoopPriority::LoopPriority()
     : m_thread(syscall(SYS_gettid))

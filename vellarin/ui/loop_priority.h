@@ -10,6 +10,12 @@
 
 #include <QString>
 
+// Lets any thread waiting for this core run now, and comes back at once when none is: a raised
+// thread that never sleeps would otherwise keep the X server, and with it every press, waiting for
+// as long as the scheduler's weights say (a quarter of a second at nice -20 against nice 0). The
+// loop calls it between polls; it neither sleeps nor blocks.
+void GiveWayBetweenPolls();
+
 class LoopPriority {
 public:
     LoopPriority();
