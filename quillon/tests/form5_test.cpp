@@ -244,11 +244,14 @@ private Q_SLOTS:
         select("Option1");
         QTest::keyClicks(box(), "6000");
         QTest::keyClick(form()->windowHandle(), Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(caption("Label3"), QStringLiteral("34.ins"));
+        QCOMPARE(caption("Label3"), QStringLiteral("34.ins"));
+        // What is typed right after an access key lands after its click.
         QTest::keyClick(form()->windowHandle(), Qt::Key_C, Qt::AltModifier);
-        QTRY_COMPARE(caption("Label3"), QString());
+        QTest::keyClicks(QApplication::focusWidget(), "6000");
+        QCOMPARE(caption("Label3"), QString());
+        QCOMPARE(box()->text(), QStringLiteral("6000"));
         QTest::keyClick(form()->windowHandle(), Qt::Key_Q, Qt::AltModifier);
-        QTRY_VERIFY(!form()->isVisible());
+        QVERIFY(!form()->isVisible());
     }
 
     void monkeyLeavesTheWindowUsable() {
