@@ -7,6 +7,7 @@
 // --busy N runs N busy processes beside the tree, as a compile or a browser would; --no-priority
 // leaves the loop at the priority it started with.
 
+#include "bench_support.h"
 #include "light_tree_loop.h"
 #include "light_tree_window.h"
 
@@ -25,37 +26,6 @@
 #include <unistd.h>
 #include <vector>
 
-namespace {
-
-void Report(const char* what, std::vector<double> microseconds) {
-    if (microseconds.empty()) {
-        return;
-    }
-    std::sort(microseconds.begin(), microseconds.end());
-    std::printf("%-44s %5zu samples, median %8.1f us, worst %8.1f us\n", what, microseconds.size(),
-                microseconds[microseconds.size() / 2], microseconds.back());
-}
-
-// N processes that keep a core busy each until they are ended.
-std::vector<pid_t> StartBusy(int count) {
-    std::vector<pid_t> busy;
-    for (int i = 0; i < count; ++i) {
-        const pid_t child = fork();
-        if (child == 0) {
-            volatile unsigned long spin = 0;
-            for (;;) {
-                spin = spin + 1;
-            }
-        }
-        if (child > 0) {
-            busy.push_back(child);
-        }
-    }
-    return busy;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int runs = 50;
@@ -70,7 +40,7 @@ int main(int argc, char* argv[]) {
             runs = std::max(1, std::atoi(argv[i]));
         }
     }
-    const std::vector<pid_t> busy = StartBusy(busyCount);
+    const std::vector<pid_t> busy = bench::StartBusy(busyCount);
     QApplication app(argc, argv);
     desktop::InstallSuiteDefaults("Vellarin");
     QApplication::setQuitOnLastWindowClosed(false);
@@ -114,15 +84,12 @@ int main(int argc, char* argv[]) {
     driver.start(10);
     loop.Run();
 
-    for (const pid_t child : busy) {
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-    }
+    bench::StopBusy(busy);
     std::printf("%d runs beside %d busy processes, counter at %lld ticks a second\n", runs, busyCount,
                 static_cast<long long>(CounterFrequency()));
     std::printf("loop priority: %s\n",
                 raisePriority ? qPrintable(loop.priorityGranted()) : "left as it was (--no-priority)");
-    Report("amber and green steps, after their 0.5 s:", stepLateness);
-    Report("presses, from posting to the counter reading:", pressLatency);
+    bench::Report("amber and green steps, after their 0.5 s:", stepLateness);
+    bench::Report("presses, from posting to the counter reading:", pressLatency);
     return 0;
 }

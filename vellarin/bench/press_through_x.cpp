@@ -10,6 +10,7 @@
 // To tell which thread waits, it also reports how long the X server, Qt's reader thread and the loop
 // waited for a processor (the kernel's run-queue delay) per press.
 
+#include "bench_support.h"
 #include "light_tree_loop.h"
 #include "light_tree_window.h"
 
@@ -37,15 +38,6 @@
 #include <vector>
 
 namespace {
-
-void Report(const char* what, std::vector<double> microseconds) {
-    if (microseconds.empty()) {
-        return;
-    }
-    std::sort(microseconds.begin(), microseconds.end());
-    std::printf("%-46s %5zu samples, median %8.1f us, worst %8.1f us\n", what, microseconds.size(),
-                microseconds[microseconds.size() / 2], microseconds.back());
-}
 
 void PinToFirstCore() {
     cpu_set_t first;
@@ -77,21 +69,6 @@ pid_t StartXServer(std::string& display) {
     }
     close(fds[0]);
     return digit == '\n' ? server : -1;
-}
-
-std::vector<pid_t> StartBusy(int count) {
-    std::vector<pid_t> busy;
-    for (int i = 0; i < count; ++i) {
-        const pid_t child = fork();
-        if (child == 0) {
-            volatile unsigned long spin = 0;
-            for (;;) {
-                spin = spin + 1;
-            }
-        }
-        busy.push_back(child);
-    }
-    return busy;
 }
 
 xcb_keycode_t SpaceKeycode(xcb_connection_t* connection) {
@@ -183,7 +160,7 @@ int main(int argc, char* argv[]) {
         PinToFirstCore(); // the X server and the busy processes are forked from here, and inherit it
     }
     // Started first, so that they hold none of the pipes below open.
-    const std::vector<pid_t> busy = StartBusy(busyCount);
+    const std::vector<pid_t> busy = bench::StartBusy(busyCount);
     std::string display;
     const pid_t server = StartXServer(display);
     if (server < 0) {
@@ -276,13 +253,8 @@ int main(int argc, char* argv[]) {
     while (read(stamps[0], &stamp, sizeof stamp) == sizeof stamp) {
         sent.push_back(stamp);
     }
-    for (const pid_t child : busy) {
-        kill(child, SIGKILL);
-    }
+    bench::StopBusy(busy);
     kill(server, SIGTERM);
-    for (const pid_t child : busy) {
-        waitpid(child, nullptr, 0);
-    }
     waitpid(sender, nullptr, 0);
     waitpid(server, nullptr, 0);
 
@@ -298,8 +270,8 @@ int main(int argc, char* argv[]) {
     for (std::size_t i = 0; i < sent.size(); ++i) {
         delays.push_back(static_cast<double>(readings[i] - sent[i]) * 1e6 / CounterFrequency());
     }
-    Report("amber and green steps, after their 0.5 s:", stepLateness);
-    Report("presses, from sending to the loop's reading:", delays);
+    bench::Report("amber and green steps, after their 0.5 s:", stepLateness);
+    bench::Report("presses, from sending to the loop's reading:", delays);
     const char* names[3] = {"the X server", "Qt's X reader thread", "the loop"};
     for (int i = 0; i < 3; ++i) {
         std::printf("%-22s waited for a processor %8.1f us a press\n", names[i],
