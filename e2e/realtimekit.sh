@@ -67,7 +67,7 @@ echo "RealtimeKit runs, granting nice levels down to $lowest"
 install -m 755 "$1" "$work/test"
 status=0
 (cd "$work" && setpriv --reuid=nobody --regid=nogroup --clear-groups \
-    env HOME="$work" QT_QPA_PLATFORM=offscreen EXPECTED_NICE="$lowest" EXPECTED_GRANT="granted by RealtimeKit" \
+    env HOME="$work" QT_QPA_PLATFORM=offscreen EXPECTED_PRIORITY="nice $lowest" EXPECTED_GRANT="granted by RealtimeKit" \
     "$work/test") || status=$?
 echo "-- RealtimeKit said:"
 cat "$evidence/rtkit.log"

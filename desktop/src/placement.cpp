@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "x11_frame.h"
+#include "native_frame.h"
 
 #include <desktop/placement.h>
 
@@ -51,14 +51,7 @@ std::optional<QMargins> FrameBeforeShow(QWidget* window) {
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
         return QMargins();
     }
-    if (platform != QLatin1String("xcb")) {
-        return std::nullopt;
-    }
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) {
-        return std::nullopt;
-    }
-    return AskX11Frame(x11->connection(), static_cast<std::uint32_t>(window->winId()));
+    return NativeFrameBeforeShow(window);
 }
 
 void CentreOuter(QWidget* window) {

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QWidget>
 
 namespace desktop {
@@ -22,15 +23,23 @@ QAccessibleInterface* WindowInterface(const QString& className, QObject* object)
     return new QAccessibleWidget(widget, QAccessible::Window);
 }
 
+// The windows were drawn with Windows' fonts, which Windows has; elsewhere (Linux, Wine) the
+// metric-compatible Liberation face takes the missing one's place, so the layouts keep their widths.
+void SubstituteWhereMissing(const QString& family, const QString& substitute) {
+    if (!QFontDatabase::hasFamily(family)) {
+        QFont::insertSubstitution(family, substitute);
+    }
+}
+
 } // namespace
 
 void InstallSuiteDefaults(const char* program,
                           std::initializer_list<QAccessible::InterfaceFactory> interfaces) {
     QApplication::setApplicationName(QString::fromLatin1(program));
     QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    SubstituteWhereMissing(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    SubstituteWhereMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    SubstituteWhereMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QAccessible::installFactory(WindowInterface);
     for (QAccessible::InterfaceFactory factory : interfaces) {
         if (factory) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form9.h"
+#include "form9_fixture.h"
 #include "record_list_accessible.h"
-#include "record_surface.h"
 
 #include <forms/program.h>
 #include <forms/testing.h>
@@ -9,86 +8,17 @@
 #include <suite/test_main.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-class Form9Test : public QObject {
+// The printing tests, which answer Qt's own printer dialog, are in form9_print_test.cpp.
+class Form9Test : public Form9Fixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<Form9> m_form;
-    QTemporaryDir m_dir;
-
-    RecordSurface* surface() const { return m_form->surface(); }
-
-    QImage drawn() const {
-        QImage image(surface()->size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        surface()->paintDrawn(painter);
-        return image;
-    }
-
-    // The leftmost inked x in the band of a line, from a given x on; -1 when the band is blank there.
-    static int firstInk(const QImage& image, int top, int height, int fromX) {
-        for (int x = fromX; x < image.width(); ++x) {
-            for (int y = top; y < top + height && y < image.height(); ++y) {
-                if (qGray(image.pixel(x, y)) < 128) {
-                    return x;
-                }
-            }
-        }
-        return -1;
-    }
-
-    // Whether a line's ink from a column on begins at that column's start (a glyph's side bearing
-    // aside).
-    bool startsAt(const QImage& image, int line, int column) const {
-        const int h = surface()->lineHeight();
-        const int x = surface()->columnX(column);
-        const int ink = firstInk(image, line * h, h, x - 1);
-        return ink >= x && ink <= x + (surface()->columnX(2) - surface()->columnX(1)) / 2;
-    }
-
-    // Answers the next printer dialog: OK with the printer writing a PDF to the path, or Cancel.
-    void answerPrinterDialog(bool ok, const QString& pdf) {
-        QTimer::singleShot(0, this, [ok, pdf] {
-            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QCOMPARE(dialog->objectName(), QStringLiteral("Cd1"));
-            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-            dialog->printer()->setOutputFileName(pdf);
-            dialog->done(ok ? QDialog::Accepted : QDialog::Rejected);
-        });
-    }
-
-    static QString PdfText(const QString& pdf) {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        if (!pdftotext.waitForFinished(10000) || pdftotext.exitCode() != 0) {
-            return QStringLiteral("(pdftotext failed)");
-        }
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
-    }
-
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
-    void init() {
-        m_form = std::make_unique<Form9>();
-        m_form->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void cleanup() { m_form.reset(); }
-
     void windowAndMenuFollowTheTable() {
         QCOMPARE(m_form->windowTitle(), QStringLiteral("Cubic Capacity Records"));
         QCOMPARE(surface()->size(), QSize(387, 353));
@@ -178,42 +108,6 @@ private Q_SLOTS:
         QCOMPARE(surface()->drawingPosition(), QPoint(0, 5000 * surface()->lineHeight()));
         QVERIFY(startsAt(drawn(), 0, 14));
         QVERIFY(!surface()->grab().toImage().isNull());
-    }
-
-    void printCancelledPrintsNothing() {
-        m_form->DrawRecord("86", "86", "4", "1998.49cc");
-        const QString pdf = m_dir.filePath(QStringLiteral("cancelled.pdf"));
-        answerPrinterDialog(false, pdf);
-        m_form->MnuPost_Click();
-        QVERIFY(!QFile::exists(pdf));
-        QCOMPARE(surface()->drawingPosition().y(), surface()->lineHeight());
-    }
-
-    void printOkPrintsTheHeadingsAndRows() {
-        m_form->DrawRecord("86", "86", "4", "1998.49cc");
-        m_form->DrawRecord("100", "100", "1", "785.50cc");
-        const QString pdf = m_dir.filePath(QStringLiteral("records.pdf"));
-        answerPrinterDialog(true, pdf);
-        m_form->MnuPost_Click();
-        QVERIFY(QFile::exists(pdf));
-        const QString text = PdfText(pdf);
-        QVERIFY2(text.contains(QStringLiteral("Bore Size")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("Cubic Capacity")));
-        QVERIFY(text.contains(QStringLiteral("1998.49cc")));
-        QVERIFY(text.contains(QStringLiteral("785.50cc")));
-        // The page keeps the order of the window: headings above the rows, first row first.
-        QVERIFY(text.indexOf(QStringLiteral("Bore Size")) < text.indexOf(QStringLiteral("1998.49cc")));
-        QVERIFY(text.indexOf(QStringLiteral("1998.49cc")) < text.indexOf(QStringLiteral("785.50cc")));
-    }
-
-    void printThatCannotStartSaysSoAndKeepsTheRows() {
-        m_form->DrawRecord("86", "86", "4", "1998.49cc");
-        answerPrinterDialog(true, QStringLiteral("/nonexistent-folder/records.pdf"));
-        formstest::MessageWatcher watcher;
-        m_form->MnuPost_Click();
-        QCOMPARE(watcher.seen(), QStringList{"Sumbrelt|The form can't be printed."});
-        QCOMPARE(surface()->drawingPosition().y(), surface()->lineHeight());
-        QVERIFY(startsAt(drawn(), 0, 14));
     }
 };
 

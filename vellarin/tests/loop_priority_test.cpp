@@ -1,44 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The light tree's claim on the processor: raised while the tree is open, given back when it
-// closes. What the machine grants is told by the caller: EXPECTED_NICE, the level, and
-// EXPECTED_GRANT, how it came. ctest runs it as root, where the loop sets the level itself, and
-// e2e/realtimekit.sh as an ordinary user beside a real RealtimeKit daemon.
+// closes. What the machine grants is told by the caller: EXPECTED_PRIORITY, as ThreadPriority()
+// reads it, and EXPECTED_GRANT, how it came. On Linux ctest runs it as root, where the loop sets the
+// level itself, and e2e/realtimekit.sh as an ordinary user beside a real RealtimeKit daemon; on
+// Windows as any user.
 
 #include "light_tree_loop.h"
 #include "light_tree_window.h"
+#include "thread_priority.h"
 
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
-namespace {
-
-int ThreadNice() {
-    return getpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)));
-}
-
-} // namespace
 
 class LoopPriorityTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void priorityIsRaisedWhileTheTreeIsOpen() {
-        bool given = false;
-        const int expected = qEnvironmentVariableIntValue("EXPECTED_NICE", &given);
-        QVERIFY2(given, "EXPECTED_NICE names the level this machine grants");
-        const int before = ThreadNice();
+        const QString expected = qEnvironmentVariable("EXPECTED_PRIORITY");
+        QVERIFY2(!expected.isEmpty(), "EXPECTED_PRIORITY names the priority this machine grants");
+        const QString before = ThreadPriority();
         QPointer<LightTreeWindow> window = new LightTreeWindow();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         LightTreeLoop loop(window, 16.1108f);
-        int during = before;
+        QString during = before;
         QTimer::singleShot(0, window, [&] {
-            during = ThreadNice();
+            during = ThreadPriority();
             window->close();
         });
         loop.Run();
@@ -46,7 +35,7 @@ private Q_SLOTS:
         QCOMPARE(during, expected);
         QVERIFY2(loop.priorityGranted().endsWith(qEnvironmentVariable("EXPECTED_GRANT")),
                  qPrintable(loop.priorityGranted()));
-        QCOMPARE(ThreadNice(), before);
+        QCOMPARE(ThreadPriority(), before);
     }
 };
 

@@ -7,13 +7,13 @@
 #include "main_window.h"
 #include "trainer_state.h"
 
-#include <desktop/platform.h>
 #include <desktop/suite_defaults.h>
+#include <desktop/window_system.h>
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    desktop::PreferX11OnWayland();
+    desktop::ChooseWindowSystem();
     QApplication app(argc, argv);
     desktop::InstallSuiteDefaults("Vellarin");
     // The phases run their own loops; closing the main window must not end the light tree early.

@@ -5,8 +5,8 @@
 // nothing; drop-down lists as drop_down_list.h says), its first form shown, and the event loop
 // until the last window closes.
 
-#include <desktop/platform.h>
 #include <desktop/suite_defaults.h>
+#include <desktop/window_system.h>
 
 #include <QApplication>
 
@@ -17,7 +17,7 @@ QAccessibleInterface* FormsInterface(const QString& className, QObject* object);
 // own: the interfaces of the program's own controls, if it has any.
 template <class FirstForm>
 int RunProgram(int argc, char* argv[], const char* name, QAccessible::InterfaceFactory own = nullptr) {
-    desktop::PreferX11OnWayland();
+    desktop::ChooseWindowSystem();
     QApplication app(argc, argv);
     desktop::InstallSuiteDefaults(name, {FormsInterface, own});
     FirstForm form;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "loop_priority.h"
+#include "../loop_priority.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <desktop/platform.h>
+#include <desktop/window_system.h>
 
 #include <QByteArray>
 
 namespace desktop {
 
-void PreferX11OnWayland() {
+void ChooseWindowSystem() {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         return;
     }
