@@ -18,6 +18,9 @@ function(add_desktop_test)
     if(NOT ARG_OWN_DISPLAY)
         list(PREPEND tools xvfb-run import)
     endif()
+    if(WIN32)
+        list(APPEND tools wine wineserver flock)
+    endif()
     foreach(tool ${tools})
         string(MAKE_C_IDENTIFIER "SUITE_TOOL_${tool}" variable)
         find_program(${variable} ${tool} PATHS /usr/libexec /usr/lib/polkit-1)
@@ -39,4 +42,11 @@ function(add_desktop_test)
                      ${display} -- ${ARG_COMMAND})
     set_tests_properties(${ARG_NAME} PROPERTIES
         ENVIRONMENT QT_QPA_PLATFORM=xcb SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS desktop)
+    if(WIN32)
+        # Under Wine, in a prefix of the desktop tests' own, one test at a time: Wine's services
+        # belong to the display they were started on.
+        set_tests_properties(${ARG_NAME} PROPERTIES
+            ENVIRONMENT "SUITE_WINE=${PROJECT_SOURCE_DIR}/cmake/wine-emulator.sh ${PROJECT_BINARY_DIR}/wine-desktop"
+            RESOURCE_LOCK wine-desktop)
+    endif()
 endfunction()

@@ -52,15 +52,21 @@ endfunction()
 set(SUITE_WINDOWS_TEST_ENVIRONMENT
     "QT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/liberation2;QT_FORCE_STDERR_LOGGING=1")
 
+# Beside the programs: the licence and the user guide, with names Windows opens.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/user-guide.md DESTINATION . RENAME "User guide.txt")
+
 # The installer (cpack -G NSIS) and the portable zip (cpack -G ZIP).
 macro(windows_packages)
     set(CPACK_GENERATOR NSIS ZIP)
+    # Everything goes straight into the installation folder, not into a /usr of its own.
+    unset(CPACK_PACKAGING_INSTALL_PREFIX)
     set(CPACK_PACKAGE_FILE_NAME "dragstrip-workshop-${PROJECT_VERSION}-win64")
     set(CPACK_PACKAGE_VENDOR "The drag-strip workshop developers")
     set(CPACK_PACKAGE_INSTALL_DIRECTORY "Drag-strip workshop")
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
     set(CPACK_STRIP_FILES ON)
-    set(CPACK_NSIS_PACKAGE_NAME "Drag-strip workshop ${PROJECT_VERSION}")
+    set(CPACK_NSIS_PACKAGE_NAME "Drag-strip workshop")
     set(CPACK_NSIS_DISPLAY_NAME "Drag-strip workshop")
     set(CPACK_NSIS_URL_INFO_ABOUT "https://dragstripworkshop.org/")
     set(CPACK_NSIS_HELP_LINK "https://dragstripworkshop.org/bugs/")
@@ -73,5 +79,6 @@ macro(windows_packages)
     # One Start-menu entry per program, named as the program.
     set(CPACK_PACKAGE_EXECUTABLES Vellarin Vellarin Carrowen Carrowen Sumbrelt Sumbrelt pressure pressure
         Quillon Quillon)
-    set(CPACK_NSIS_DEFINES "!define MUI_STARTMENUPAGE_DEFAULTFOLDER \\\"Drag-strip workshop\\\"")
+    # A 64-bit installer: a 32-bit one would be redirected to the 32-bit folders and registry.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 endmacro()

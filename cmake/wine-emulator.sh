@@ -2,11 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program of the build under Wine, in the build's own Wine prefix, never the user's:
 #   wine-emulator.sh PREFIX PROGRAM.exe [ARGUMENTS]
+#   wine-emulator.sh PREFIX --stop       (ends every Wine process of the prefix, and waits for them)
 # CMake runs the tests, and the discovery of the tests, through it.
 set -eu
 prefix=$1
 shift
 export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEARCH=win64
+if [ "${1:-}" = --stop ]; then
+    wineserver -k 2>/dev/null || true
+    exec wineserver -w
+fi
 # Neither Mono nor Gecko is needed, and Wine would offer to download them.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # Wine hands a program Qt's variables only under the prefix WINE, so that a Windows Qt does not take
