@@ -46,7 +46,7 @@ function(add_desktop_test)
         # Under Wine, in a prefix of the desktop tests' own, one test at a time: Wine's services
         # belong to the display they were started on.
         set_tests_properties(${ARG_NAME} PROPERTIES
-            ENVIRONMENT "SUITE_WINE=${PROJECT_SOURCE_DIR}/cmake/wine-emulator.sh ${PROJECT_BINARY_DIR}/wine-desktop"
+            ENVIRONMENT "SUITE_WINE=${PROJECT_SOURCE_DIR}/cmake/wine-emulator.sh ${PROJECT_BINARY_DIR}/wine-desktop x11"
             RESOURCE_LOCK wine-desktop)
     endif()
 endfunction()

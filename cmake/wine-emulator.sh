@@ -1,12 +1,14 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a Windows program of the build under Wine, in the build's own Wine prefix, never the user's:
-#   wine-emulator.sh PREFIX PROGRAM.exe [ARGUMENTS]
-#   wine-emulator.sh PREFIX --stop       (ends every Wine process of the prefix, and waits for them)
+# Runs a Windows program of the build under Wine, in a Wine prefix of the build's own, never the
+# user's, drawing through GRAPHICS: "null" (nothing shown, for the offscreen tests) or "x11" (the
+# X display in $DISPLAY):
+#   wine-emulator.sh PREFIX GRAPHICS PROGRAM.exe [ARGUMENTS]
+#   wine-emulator.sh PREFIX GRAPHICS --stop    (ends every Wine process of the prefix, and waits)
 # CMake runs the tests, and the discovery of the tests, through it.
 set -eu
-prefix=$1
-shift
+prefix=$1 graphics=$2
+shift 2
 export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEARCH=win64
 if [ "${1:-}" = --stop ]; then
     wineserver -k 2>/dev/null || true
@@ -35,6 +37,15 @@ mkdir -p "$prefix"
     if ! services_up; then
         # Nor the lock: they would hold it for as long as they run.
         wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true # already up: nothing to do
+        if ! grep -q "^\"Graphics\"=\"$graphics\"" "$prefix/user.reg" 2>/dev/null; then
+            # Without a display a program waits for a desktop that never comes, unless Wine is told
+            # to draw nowhere; the services then start again with it.
+            wine wineboot --init </dev/null >>"$prefix/boot.log" 2>&1 9>&-
+            wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$graphics" /f </dev/null >>"$prefix/boot.log" 2>&1 9>&-
+            wineserver -k 9>&-
+            wineserver -w 9>&-
+            wineserver -p60 </dev/null >/dev/null 2>&1 9>&-
+        fi
         wine wineboot --init </dev/null >>"$prefix/boot.log" 2>&1 9>&-
     fi
 ) 9>"$prefix.lock"
