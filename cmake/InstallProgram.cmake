@@ -2,6 +2,7 @@
 # Installs a program with its desktop entry, AppStream metainfo and icons under its reverse-DNS id,
 # and its manual page, docs/man/TARGET.1, compressed as Debian installs them.
 #   install_program(TARGET Carrowen NAME ... GENERIC ... COMMENT ... DESCRIPTION ... SCREENSHOT caption
+#                   KEYWORDS "rod ratio;piston speed;"
 #                   ICONS scalable=data/app-icon.svg 32x32=data/app-icon-32.png
 #                   WINDOWS_ICON data/app-icon.svg)
 # On Windows only the program is installed, with WINDOWS_ICON (an .ico, or an .svg drawn into one)
@@ -10,7 +11,7 @@ include(GNUInstallDirs)
 set(SUITE_ID_PREFIX "org.dragstripworkshop")
 
 function(install_program)
-    cmake_parse_arguments(PROGRAM "" "TARGET;NAME;GENERIC;COMMENT;DESCRIPTION;SCREENSHOT;CATEGORIES;WINDOWS_ICON"
+    cmake_parse_arguments(PROGRAM "" "TARGET;NAME;GENERIC;COMMENT;DESCRIPTION;SCREENSHOT;CATEGORIES;KEYWORDS;WINDOWS_ICON"
                           "ICONS" ${ARGN})
     if(WIN32)
         windows_program(${PROGRAM_TARGET} ${CMAKE_CURRENT_SOURCE_DIR}/${PROGRAM_WINDOWS_ICON} ${PROGRAM_COMMENT})

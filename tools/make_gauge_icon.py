@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the pressure converter's window icon, a round gauge (white face, black rim and tick marks,
-red needle), as a 16-colour .ico holding a 32 x 32 and a 16 x 16 image. Run it to remake
-pressure/ui/icons/gauge.ico; the committed file is what the program embeds."""
+red needle), as a 16-colour .ico holding a 32 x 32 and a 16 x 16 image, and as the 128 x 128 application
+icon. Run it to remake pressure/ui/icons/gauge.ico and pressure/data/app-icon-128.png; the committed
+files are what the program embeds and installs."""
 
 import math
 import sys
 
 import ico
+import png
 
 BLACK, RED, GREY, WHITE = 0, 9, 8, 15
 
@@ -50,3 +52,4 @@ def draw(size):
 
 if __name__ == '__main__':
     ico.write(sys.argv[1] if len(sys.argv) > 1 else 'pressure/ui/icons/gauge.ico', [draw(32), draw(16)])
+    png.write(sys.argv[2] if len(sys.argv) > 2 else 'pressure/data/app-icon-128.png', draw(128))

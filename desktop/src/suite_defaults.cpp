@@ -37,6 +37,9 @@ void InstallSuiteDefaults(const char* program,
                           std::initializer_list<QAccessible::InterfaceFactory> interfaces) {
     QApplication::setApplicationName(QString::fromLatin1(program));
     QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
+    // The desktop entry's name: on Wayland the app id that ties the windows to their launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.dragstripworkshop.") +
+                                        QString::fromLatin1(program));
     SubstituteWhereMissing(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     SubstituteWhereMissing(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     SubstituteWhereMissing(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
