@@ -21,7 +21,8 @@ ensure_packages() {
     fi
 }
 
-step() { printf '\n== %s\n' "$*"; }
+# Each step says when it began, counted from the script's start, so a log shows where the time went.
+step() { printf '\n== %s (at %d:%02d)\n' "$*" $((SECONDS / 60)) $((SECONDS % 60)); }
 
 # The print service runs only while the tests need it, unless it ran before.
 print_service_started=no
