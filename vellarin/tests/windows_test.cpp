@@ -122,6 +122,14 @@ private Q_SLOTS:
         QCOMPARE(text("252"), QStringLiteral("Estimated 1/4 mile speed: 47.44 mph"));
         QVERIFY(m_main->isVisible());
         QCOMPARE(m_state.currentEt, vellarin::EstimateEt(6000, 50));
+        // The access key calculates at once, before the digit typed right after it.
+        retype("201", "3500");
+        retype("202", "250");
+        field("202")->setFocus();
+        QTest::keyClick(m_main->windowHandle(), Qt::Key_C, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "0");
+        QCOMPARE(text("251"), QStringLiteral("Estimated 1/4 mile time: 14.03 sec."));
+        QCOMPARE(field("202")->text(), QStringLiteral("2500"));
     }
 
     void emptyFieldsShowWordsNotNumbers() {
