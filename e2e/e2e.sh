@@ -88,15 +88,14 @@ Sumbrelt)
         # PDF printer, which writes it to the job owner's PDF folder (or cups-pdf's spool folder).
         lpstat -v SuitePDF >/dev/null 2>&1 ||
             { echo "SKIPPED: printing needs the print service and SuitePDF (scripts/print-service start)"; exit 77; }
-        started=$(mktemp)
+        started=$(date '+%Y-%m-%d %H:%M:%S.%N')
         click "$r" 12 8; keys Down Down Return
         xdotool windowfocus --sync "$(window_named '^Print$')" key Return
         printed() {
-            pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -name '*.pdf' -newer "$started" 2>/dev/null | head -n 1)
+            pdf=$(find "$HOME/PDF" /var/spool/cups-pdf -name '*.pdf' -newermt "$started" 2>/dev/null | head -n 1)
             [ -n "$pdf" ] && pdftotext -layout "$pdf" - 2>/dev/null | grep -q '1998.49cc'
         }
         wait_until 60 printed || { echo "$program: no PDF with the record came from the printer"; exit 1; }
-        rm -f "$started"
         echo "$program: the record list printed through Wine to SuitePDF ($pdf)"
     fi
     ;;

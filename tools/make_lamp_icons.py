@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the trainer's six lamp icons, REDON to GRNOFF: a 32 x 32 disc in the lamp colour, a one-pixel
 dark grey ring just inside its edge, a light grey highlight along the upper-left edge and a dark red
-shadow along the lower-right edge, transparent outside. Run it to remake vellarin/ui/lamps/*.ico, and the unlit green lamp the
-windows carry as the 128 x 128 application icon, vellarin/data/app-icon-128.png; the committed files
-are what the program embeds and installs."""
+shadow along the lower-right edge, transparent outside. Run it to remake vellarin/ui/lamps/*.ico,
+and the unlit green lamp the windows carry as the 128 x 128 application icon,
+vellarin/data/app-icon-128.png; the committed files are what the program embeds and installs."""
 
 import math
 import os
