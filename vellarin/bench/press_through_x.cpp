@@ -276,9 +276,11 @@ int main(int argc, char* argv[]) {
     std::vector<double> reactionDelays;
     for (std::size_t i = 0; i < sent.size(); ++i) {
         const double delay = static_cast<double>(readings[i] - sent[i]) * 1e6 / CounterFrequency();
-        (i == 0 ? firstKey : reactions[i] ? reactionDelays : delays).push_back(delay);
+        (i == 0 ? firstKey : delays).push_back(delay);
+        if (i > 0 && reactions[i]) {
+            reactionDelays.push_back(delay);
+        }
     }
-    delays.insert(delays.end(), reactionDelays.begin(), reactionDelays.end());
     bench::Report("amber and green steps, after their 0.5 s:", stepLateness);
     bench::Report("the first press, from a keyboard new to X:", firstKey);
     bench::Report("presses after it, from sending to the reading:", delays);
